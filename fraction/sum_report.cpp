@@ -1,0 +1,44 @@
+#include "sum_report.h"
+
+#include "eye_parts.h"
+#include "window_operations.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// Every addition to the report is a read of the whole text and a replace.
+void append(WindowOperations &window, const QString &text)
+{
+    window.SetReportText(window.ReportText() + text);
+}
+
+} // namespace
+
+void CalculateSum(WindowOperations &window)
+{
+    window.SetReportText(QStringLiteral("Сумата се формира от: ") + CrLf);
+
+    qint16 power = 1;
+    qint16 sum = 0;
+    for (const EyePart &part : EyeParts) {
+        power = qint16(power * 2);
+        if (window.IsTicked(part.index)) {
+            append(window, QStringLiteral("1/") + QString::number(power) + CrLf);
+            sum = qint16(sum + 64 / power);
+        }
+    }
+
+    if (sum == 0) {
+        window.SetReportText(QStringLiteral("Липсва избрана част!") + CrLf);
+        return;
+    }
+
+    append(window, CrLf + QStringLiteral("Изчислената дроб е: ") + QString::number(sum)
+                       + QStringLiteral("/64") + CrLf);
+    const qint16 gcd = EuclidGcd(sum);
+    if (gcd != 1) {
+        append(window, QStringLiteral("Проста дроб: ") + QString::number(sum / gcd)
+                           + QStringLiteral("/") + QString::number(64 / gcd));
+    }
+}

@@ -1,0 +1,150 @@
+#include "fake_window.h"
+#include "sum_report.h"
+
+#include <QTest>
+
+#include <numeric>
+
+namespace {
+
+const QString Head = QStringLiteral("Сумата се формира от: \r\n");
+const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
+
+// The report worked out from the sum alone, apart from the code under test.
+QString expectedReport(const std::array<int, 6> &ticks)
+{
+    QString text = Head;
+    int sum = 0;
+    for (int i = 0; i < 6; ++i) {
+        if (ticks[i] == 1) {
+            text += QStringLiteral("1/%1\r\n").arg(2 << i);
+            sum += 32 >> i;
+        }
+    }
+    if (sum == 0)
+        return NoPart;
+    text += QStringLiteral("\r\nИзчислената дроб е: %1/64\r\n").arg(sum);
+    const int g = std::gcd(sum, 64);
+    if (g != 1)
+        text += QStringLiteral("Проста дроб: %1/%2").arg(sum / g).arg(64 / g);
+    return text;
+}
+
+std::array<int, 6> ticksOf(const QList<int> &ticked, int value = 1)
+{
+    std::array<int, 6> ticks{};
+    for (int i : ticked)
+        ticks[i] = value;
+    return ticks;
+}
+
+QString report(const std::array<int, 6> &ticks, const QString &before = QString())
+{
+    FakeWindow window;
+    window.ticks = ticks;
+    window.report = before;
+    CalculateSum(window);
+    return window.report;
+}
+
+} // namespace
+
+class TestSumReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedReports_data();
+    void workedReports();
+    void everyPattern_data();
+    void everyPattern();
+    void replacesWhatWasThere();
+    void calculateTwiceGivesTheSameText();
+    void greyedCountsAsUnticked_data();
+    void greyedCountsAsUnticked();
+};
+
+void TestSumReport::workedReports_data()
+{
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << QList<int>{} << NoPart;
+    QTest::newRow("5") << QList<int>{5}
+                       << Head + "1/64\r\n\r\nИзчислената дроб е: 1/64\r\n";
+    QTest::newRow("0") << QList<int>{0}
+                       << Head + "1/2\r\n\r\nИзчислената дроб е: 32/64\r\nПроста дроб: 1/2";
+    QTest::newRow("0 1") << QList<int>{0, 1}
+                         << Head + "1/2\r\n1/4\r\n\r\nИзчислената дроб е: 48/64\r\nПроста дроб: 3/4";
+    QTest::newRow("1 2") << QList<int>{1, 2}
+                         << Head + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
+    QTest::newRow("0 5") << QList<int>{0, 5}
+                         << Head + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
+    QTest::newRow("0-4") << QList<int>{0, 1, 2, 3, 4}
+                         << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n\r\n"
+                                   "Изчислената дроб е: 62/64\r\nПроста дроб: 31/32";
+    QTest::newRow("0-5") << QList<int>{0, 1, 2, 3, 4, 5}
+                         << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\n"
+                                   "Изчислената дроб е: 63/64\r\n";
+}
+
+void TestSumReport::workedReports()
+{
+    QFETCH(QList<int>, ticked);
+    QFETCH(QString, text);
+    QCOMPARE(report(ticksOf(ticked)), text);
+}
+
+void TestSumReport::everyPattern_data()
+{
+    QTest::addColumn<int>("pattern");
+    for (int pattern = 0; pattern < 64; ++pattern)
+        QTest::addRow("%02d", pattern) << pattern;
+}
+
+void TestSumReport::everyPattern()
+{
+    QFETCH(int, pattern);
+    std::array<int, 6> ticks{};
+    for (int i = 0; i < 6; ++i)
+        ticks[i] = (pattern >> i) & 1;
+    QCOMPARE(report(ticks), expectedReport(ticks));
+}
+
+void TestSumReport::replacesWhatWasThere()
+{
+    const QString assignment = QStringLiteral("Съществува египетски амулет Уаджет\r\n");
+    QCOMPARE(report(ticksOf({1}), assignment), expectedReport(ticksOf({1})));
+    QCOMPARE(report(ticksOf({}), assignment), NoPart);
+}
+
+void TestSumReport::calculateTwiceGivesTheSameText()
+{
+    FakeWindow window;
+    window.ticks = ticksOf({0, 2, 3});
+    CalculateSum(window);
+    const QString first = window.report;
+    CalculateSum(window);
+    QCOMPARE(window.report, first);
+}
+
+void TestSumReport::greyedCountsAsUnticked_data()
+{
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QList<int>>("greyed");
+    QTest::newRow("all greyed") << QList<int>{} << QList<int>{0, 1, 2, 3, 4, 5};
+    QTest::newRow("greyed beside ticked") << QList<int>{1, 4} << QList<int>{0, 5};
+    QTest::newRow("one greyed") << QList<int>{0, 1, 2, 3, 4} << QList<int>{5};
+}
+
+void TestSumReport::greyedCountsAsUnticked()
+{
+    QFETCH(QList<int>, ticked);
+    QFETCH(QList<int>, greyed);
+    std::array<int, 6> ticks = ticksOf(ticked);
+    for (int i : greyed)
+        ticks[i] = 2;
+    QCOMPARE(report(ticks), report(ticksOf(ticked)));
+}
+
+QTEST_APPLESS_MAIN(TestSumReport)
+#include "tst_sum_report.moc"

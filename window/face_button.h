@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button whose whole face is painted in its palette's Button colour,
+// with a thin frame and the caption centred on it.
+class FaceButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,116 @@
+#include "main_form.h"
+
+#include "ui_MainForm.h"
+
+#include "eye_parts.h"
+#include "sum_report.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+} // namespace
+
+MainForm::MainForm(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::MainForm>())
+{
+    ui->setupUi(this);
+
+    // The stored font names a family; the hint keeps it a serif where that family is missing.
+    QFont serif = font();
+    serif.setStyleHint(QFont::Serif);
+    setFont(serif);
+    setWindowIcon(QIcon(QStringLiteral(":/udjat/icon.svg")));
+
+    Check1 = {ui->Check1_0, ui->Check1_1, ui->Check1_2, ui->Check1_3, ui->Check1_4, ui->Check1_5};
+    Command1 = {ui->Command1_0, ui->Command1_1};
+
+    // The stored assignment ends every line with a line break; the report keeps CR LF.
+    m_reportText = ui->Text1_0->toPlainText().replace(QLatin1Char('\n'), CrLf);
+
+    // The tick event follows the box's value, however it changed: click, key,
+    // assistive tool or code. Greyed to ticked changes no 'toggled', so use stateChanged.
+    for (qint16 i = 0; i < qint16(Check1.size()); ++i)
+        connect(Check1[i], &QCheckBox::stateChanged, this, [this, i] { Check1_Click(i); });
+    for (qint16 i = 0; i < qint16(Command1.size()); ++i)
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+}
+
+MainForm::~MainForm() = default;
+
+QCheckBox *MainForm::checkBox(qint16 index) const
+{
+    return index >= 0 && index < qint16(Check1.size()) ? Check1[index] : nullptr;
+}
+
+bool MainForm::IsTicked(qint16 index) const
+{
+    const QCheckBox *box = checkBox(index);
+    return box && box->checkState() == Qt::Checked;
+}
+
+void MainForm::SetTicked(qint16 index, bool ticked)
+{
+    if (QCheckBox *box = checkBox(index))
+        box->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+}
+
+void MainForm::SetCaption(qint16 index, const QString &text)
+{
+    if (QCheckBox *box = checkBox(index))
+        box->setText(text);
+}
+
+QString MainForm::PartName(qint16 index) const
+{
+    const QListWidgetItem *item = ui->List1->item(index);
+    return item ? item->text() : QString();
+}
+
+QString MainForm::ReportText() const
+{
+    return m_reportText;
+}
+
+void MainForm::SetReportText(const QString &text)
+{
+    m_reportText = text;
+    ui->Text1_0->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+}
+
+void MainForm::Check1_Click(qint16 index)
+{
+    if (!checkBox(index))
+        return;
+    qint16 denominator = 1;
+    for (qint16 k = 0; k <= index; ++k)
+        denominator = qint16(denominator * 2);
+
+    if (IsTicked(index))
+        SetCaption(index, QStringLiteral("1/") + QString::number(denominator));
+    else
+        SetCaption(index, PartName(index));
+}
+
+void MainForm::Command1_Click(qint16 index)
+{
+    switch (index) {
+    case 0:
+        CalculateSum(*this);
+        break;
+    case 1:
+        ClearSelection();
+        SetReportText(QStringLiteral("Направете нов избор!"));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainForm::ClearSelection()
+{
+    // A box that was ticked runs its own tick event inside SetTicked.
+    for (const EyePart &part : EyeParts)
+        SetTicked(part.index, false);
+}
