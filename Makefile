@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test screenshot clean
+.PHONY: all deps build run test screenshot icon clean
 
 all: build
 
@@ -18,6 +18,15 @@ run: build
 
 test: build
 	ctest --preset release
+
+# The window as it opens, and after ticking two parts and calculating.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot docs/startup.png
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot --calculated docs/screenshot.png
+
+# The 32 x 32 icon is rendered from its SVG; run after changing the SVG.
+icon: build
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon-32.png
 
 clean:
 	rm -rf build

@@ -1,0 +1,233 @@
+#include "form_driver.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace {
+
+// Twips to pixels at 15 twips a pixel, each edge rounded on its own.
+QRect fromTwips(int left, int top, int width, int height)
+{
+    auto px = [](int twips) { return int(std::lround(twips / 15.0)); };
+    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
+}
+
+QString assignmentText()
+{
+    const QStringList lines{
+        "Съществува египетски амулет Уаджет, наричан още око на Ра.",
+        "Това е стилизирано изображение на око, в което всяка отделна част има свое цифрово изражение, а именно:",
+        " - по-голямата част от окото = 1/2",
+        " - зеница =1/4",
+        " - вежда =1/8",
+        " - по-малката част от окото =1/16",
+        " - капка сълза =1/32",
+        " - знак на сокола =1/64",
+        "Прочете допълнително информация за Египет, неговата история и митове. В приложеното изображение от проекта е използвано дясно око.",
+        "Да се състави проект, осъществяващ междупредметна връзка между История и Информатика.",
+        "В проекта да се представи изображение на амулета Уаджет и се осъществи изчисляване на проста дроб.",
+        "Чрез група бутони за опционален избор да се описват отделните части на амулета. Ако е избран даден бутон да се показва в проста дроб какъв е делът на съответната избрана част от окото.",
+        "Чрез група командни бутони проектът да се извършва:",
+        "а) изчисляване на сумата от всички избрани части и представянето им като обикновена дроб и като проста, неделима дроб - използвайте алгоритъм на Евклид;",
+        "б) изчистване на всички въведени данни и изчислени резултати.",
+    };
+    return lines.join("\r\n") + "\r\n";
+}
+
+} // namespace
+
+class TestMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clientArea();
+    void geometry_data();
+    void geometry();
+    void tabOrderCycles();
+    void onlyTheControlsTakeFocus();
+    void fontIsSerifTwelvePoint();
+    void colours_data();
+    void colours();
+    void startUpContent();
+    void reportRoundTrip_data();
+    void reportRoundTrip();
+    void tickEventOncePerChange();
+
+private:
+    std::unique_ptr<MainForm> form;
+    QWidget *child(const char *name) const { return form->findChild<QWidget *>(name); }
+};
+
+void TestMainForm::init()
+{
+    form = std::make_unique<MainForm>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void TestMainForm::cleanup()
+{
+    form.reset();
+}
+
+void TestMainForm::clientArea()
+{
+    QCOMPARE(form->size(), QSize(461, 374));
+    QVERIFY(form->windowTitle().endsWith(QStringLiteral(" История - амулет Уаджет")));
+    QVERIFY(!form->windowIcon().isNull());
+}
+
+void TestMainForm::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("title") << "Label1" << fromTwips(960, 0, 4575, 375);
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("box %d", i) << QStringLiteral("Check1_%1").arg(i) << fromTwips(240, 600 + 480 * i, 3015, 375);
+    QTest::newRow("diagram") << "Picture1" << fromTwips(3480, 840, 3315, 1920);
+    QTest::newRow("calculate") << "Command1_0" << fromTwips(3600, 3120, 1575, 375);
+    QTest::newRow("erase") << "Command1_1" << fromTwips(5280, 3120, 1575, 375);
+    QTest::newRow("report") << "Text1_0" << fromTwips(120, 3720, 6735, 1815);
+    QTest::newRow("list") << "List1" << fromTwips(3840, 480, 2535, 630);
+}
+
+void TestMainForm::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    QWidget *widget = form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void TestMainForm::tabOrderCycles()
+{
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QCOMPARE(QApplication::focusWidget(), child("Text1_0"));
+
+    const QStringList expected{"Check1_0", "Check1_1", "Check1_2", "Check1_3", "Check1_4",
+                               "Check1_5", "Command1_0", "Command1_1", "Text1_0"};
+    QStringList visited;
+    for (int step = 0; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestMainForm::onlyTheControlsTakeFocus()
+{
+    for (const char *name : {"Label1", "Picture1", "List1"})
+        QCOMPARE(child(name)->focusPolicy(), Qt::NoFocus);
+    QVERIFY(child("List1")->isHidden());
+    QVERIFY(!child("Label1")->isHidden());
+}
+
+void TestMainForm::fontIsSerifTwelvePoint()
+{
+    for (QWidget *widget : form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QFontInfo info(widget->font());
+        QVERIFY2(info.family().contains(QStringLiteral("Serif")) || info.family() == QStringLiteral("Times New Roman"),
+                 qPrintable(widget->objectName() + ": " + info.family()));
+        QCOMPARE(info.pointSize(), 12);
+        QCOMPARE(info.weight(), int(QFont::Normal));
+        QVERIFY(!info.italic());
+    }
+}
+
+void TestMainForm::colours_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("window") << QPoint(4, 4) << QColor(192, 192, 255);
+    QTest::newRow("window between buttons") << QPoint(348, 220) << QColor(192, 192, 255);
+    QTest::newRow("title") << QPoint(68, 4) << QColor(255, 192, 128);
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("box %d", i) << QPoint(212, 42 + 32 * i) << QColor(255, 192, 255);
+    QTest::newRow("calculate face") << QPoint(244, 220) << QColor(128, 255, 128);
+    QTest::newRow("calculate corner") << QPoint(342, 230) << QColor(128, 255, 128);
+    QTest::newRow("erase face") << QPoint(356, 220) << QColor(255, 0, 0);
+    QTest::newRow("erase corner") << QPoint(454, 230) << QColor(255, 0, 0);
+    QTest::newRow("diagram paper") << QPoint(238, 178) << QColor(Qt::white);
+}
+
+void TestMainForm::colours()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QColor, colour);
+    const QImage image = form->grab().toImage();
+    QCOMPARE(image.pixelColor(point).rgb(), colour.rgb());
+}
+
+void TestMainForm::startUpContent()
+{
+    FormDriver driver(*form);
+    QCOMPARE(driver.captions(), partNames());
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(driver.box(i)->checkState(), Qt::Unchecked);
+        QCOMPARE(form->PartName(qint16(i)), partNames().at(i));
+    }
+    QCOMPARE(form->findChild<QLabel *>("Label1")->text(), QStringLiteral("Уаджет - окото на Ра"));
+    QCOMPARE(driver.button(0)->text(), QStringLiteral("Изчисли"));
+    QCOMPARE(driver.button(1)->text(), QStringLiteral("Изтрий"));
+
+    QCOMPARE(form->ReportText(), assignmentText());
+    QCOMPARE(driver.reportBox()->verticalScrollBar()->value(), 0);
+    QVERIFY(driver.reportBox()->isReadOnly());
+    QVERIFY(driver.reportBox()->textInteractionFlags() & Qt::TextSelectableByMouse);
+}
+
+void TestMainForm::reportRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("no break") << QStringLiteral("Направете нов избор!");
+    QTest::newRow("trailing CR LF") << QStringLiteral("Липсва избрана част!\r\n");
+    QTest::newRow("empty lines") << QStringLiteral("\r\n\r\nа\r\n\r\n");
+    QTest::newRow("long") << QStringLiteral("ред\r\n").repeated(200);
+}
+
+void TestMainForm::reportRoundTrip()
+{
+    QFETCH(QString, text);
+    form->SetReportText(text);
+    QCOMPARE(form->ReportText(), text);
+    // Shown with one line break for each CR LF, no extra empty lines.
+    FormDriver driver(*form);
+    QCOMPARE(driver.reportBox()->toPlainText(), QString(text).replace("\r\n", "\n"));
+}
+
+void TestMainForm::tickEventOncePerChange()
+{
+    FormDriver driver(*form);
+    QCheckBox *box = driver.box(2);
+    QSignalSpy events(box, &QCheckBox::stateChanged);
+
+    const struct { bool ticked; int events; } steps[] = {
+        {true, 1}, {true, 1}, {false, 2}, {false, 2}, {true, 3},
+    };
+    for (const auto &step : steps) {
+        form->SetTicked(2, step.ticked);
+        QCOMPARE(form->IsTicked(2), step.ticked);
+        QCOMPARE(events.count(), step.events);
+    }
+
+    // Greyed (2) is not ticked; storing ticked over it is a change and raises the event.
+    box->setCheckState(Qt::PartiallyChecked);
+    QVERIFY(!form->IsTicked(2));
+    const int before = int(events.count());
+    form->SetTicked(2, true);
+    QCOMPARE(events.count(), before + 1);
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_main_form.moc"
