@@ -1,0 +1,239 @@
+#include "form_driver.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace {
+
+const QString Head = QStringLiteral("Сумата се формира от: \r\n");
+const QString Prompt = QStringLiteral("Направете нов избор!");
+const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
+
+QString fraction(int index)
+{
+    return QStringLiteral("1/%1").arg(2 << index);
+}
+
+// The captions the window must show for the given ticked boxes.
+QStringList captionsFor(const QList<int> &ticked)
+{
+    QStringList captions = partNames();
+    for (int i : ticked)
+        captions[i] = fraction(i);
+    return captions;
+}
+
+using Tick = std::function<void(const FormDriver &, MainForm &, int)>;
+
+} // namespace
+
+class TestHandlers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyWayOfTickingRaisesOneEvent_data();
+    void everyWayOfTickingRaisesOneEvent();
+    void buttonsWorkByMouseAndKeys_data();
+    void buttonsWorkByMouseAndKeys();
+    void typicalUse();
+    void edgeCases_data();
+    void edgeCases();
+    void eraseRunsEachTickedBoxOnce();
+    void tickingLeavesTheReport();
+    void outOfRangeIndicesDoNothing();
+
+private:
+    std::unique_ptr<MainForm> form;
+};
+
+void TestHandlers::init()
+{
+    form = std::make_unique<MainForm>();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void TestHandlers::cleanup()
+{
+    form.reset();
+}
+
+void TestHandlers::everyWayOfTickingRaisesOneEvent_data()
+{
+    QTest::addColumn<Tick>("tick");
+    QTest::addColumn<int>("index");
+    const Tick mouse = [](const FormDriver &d, MainForm &, int i) { d.clickBox(i); };
+    const Tick caption = [](const FormDriver &d, MainForm &, int i) { d.clickCaption(i); };
+    const Tick space = [](const FormDriver &d, MainForm &, int i) { d.spaceOnBox(i); };
+    const Tick toggle = [](const FormDriver &d, MainForm &, int i) { d.box(i)->toggle(); };
+    const Tick code = [](const FormDriver &, MainForm &f, int i) { f.SetTicked(qint16(i), !f.IsTicked(qint16(i))); };
+    QTest::newRow("mouse on indicator, 3") << mouse << 3;
+    QTest::newRow("mouse on caption, 0") << caption << 0;
+    QTest::newRow("space, 5") << space << 5;
+    QTest::newRow("toggle action, 1") << toggle << 1;
+    QTest::newRow("SetTicked, 4") << code << 4;
+}
+
+void TestHandlers::everyWayOfTickingRaisesOneEvent()
+{
+    QFETCH(Tick, tick);
+    QFETCH(int, index);
+    FormDriver driver(*form);
+    QSignalSpy events(driver.box(index), &QCheckBox::stateChanged);
+    const QString report = form->ReportText();
+
+    tick(driver, *form, index);
+    QVERIFY(form->IsTicked(qint16(index)));
+    QCOMPARE(events.count(), 1);
+    QCOMPARE(driver.captions(), captionsFor({index}));
+
+    tick(driver, *form, index);
+    QVERIFY(!form->IsTicked(qint16(index)));
+    QCOMPARE(events.count(), 2);
+    QCOMPARE(driver.captions(), partNames());
+    QCOMPARE(form->ReportText(), report);
+}
+
+void TestHandlers::buttonsWorkByMouseAndKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("mouse") << 0;
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("enter") << int(Qt::Key_Enter);
+}
+
+void TestHandlers::buttonsWorkByMouseAndKeys()
+{
+    QFETCH(int, key);
+    FormDriver driver(*form);
+    auto press = [&](int button) {
+        if (key)
+            driver.keyOnButton(button, Qt::Key(key));
+        else
+            driver.clickButton(button);
+    };
+    form->SetTicked(1, true);
+    press(0);
+    QCOMPARE(form->ReportText(), Head + "1/4\r\n\r\nИзчислената дроб е: 16/64\r\nПроста дроб: 1/4");
+    press(1);
+    QCOMPARE(form->ReportText(), Prompt);
+    QCOMPARE(driver.captions(), partNames());
+}
+
+void TestHandlers::typicalUse()
+{
+    FormDriver driver(*form);
+    driver.clickBox(1);
+    QCOMPARE(driver.box(1)->text(), QStringLiteral("1/4"));
+    driver.clickBox(0);
+    QCOMPARE(driver.captions(), captionsFor({0, 1}));
+
+    driver.clickButton(0);
+    QCOMPARE(form->ReportText().split("\r\n"),
+             QStringList({"Сумата се формира от: ", "1/2", "1/4", "", "Изчислената дроб е: 48/64",
+                          "Проста дроб: 3/4"}));
+    QCOMPARE(driver.reportBox()->toPlainText().count('\n'), 5);
+
+    driver.clickButton(1);
+    QCOMPARE(driver.captions(), partNames());
+    QVERIFY(!form->IsTicked(0) && !form->IsTicked(1));
+    QCOMPARE(form->ReportText(), Prompt);
+}
+
+void TestHandlers::edgeCases_data()
+{
+    // Actions: a digit ticks or unticks that box by mouse, 'c' calculates, 'e' erases.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QList<int>>("ticked");
+    QTest::addColumn<QString>("report");
+    const QString start = QStringLiteral("(start-up)");
+    QTest::newRow("untick restores the name") << "33" << QList<int>{} << start;
+    QTest::newRow("0 and 5") << "05c" << QList<int>{0, 5}
+                             << Head + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
+    QTest::newRow("erase after a report") << "0123c e" << QList<int>{} << Prompt;
+    QTest::newRow("calculate after erase") << "24ec" << QList<int>{} << NoPart;
+    QTest::newRow("erase with nothing ticked") << "e" << QList<int>{} << Prompt;
+    QTest::newRow("calculate twice") << "12cc" << QList<int>{1, 2}
+                                     << Head + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
+    QTest::newRow("all six") << "543210c" << QList<int>{0, 1, 2, 3, 4, 5}
+                             << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\nИзчислената дроб е: 63/64\r\n";
+}
+
+void TestHandlers::edgeCases()
+{
+    QFETCH(QString, actions);
+    QFETCH(QList<int>, ticked);
+    QFETCH(QString, report);
+    FormDriver driver(*form);
+    const QString startUp = form->ReportText();
+    for (const QChar action : actions) {
+        if (action.isDigit())
+            driver.clickBox(action.digitValue());
+        else if (action == 'c')
+            driver.clickButton(0);
+        else if (action == 'e')
+            driver.clickButton(1);
+    }
+    QCOMPARE(driver.captions(), captionsFor(ticked));
+    QCOMPARE(form->ReportText(), report == "(start-up)" ? startUp : report);
+}
+
+void TestHandlers::eraseRunsEachTickedBoxOnce()
+{
+    FormDriver driver(*form);
+    const QList<int> ticked{0, 2, 5};
+    for (int i : ticked)
+        driver.clickBox(i);
+
+    // Connected after the window's own handler, so each record sees the caption it set.
+    QStringList events;
+    for (int i = 0; i < 6; ++i) {
+        connect(driver.box(i), &QCheckBox::stateChanged, this, [&events, &driver, i] {
+            events << QString::number(i) + ' ' + driver.box(i)->text();
+        });
+    }
+    driver.clickButton(1);
+    QCOMPARE(events, QStringList({"0 " + partNames()[0], "2 " + partNames()[2], "5 " + partNames()[5]}));
+    QCOMPARE(driver.captions(), partNames());
+    QCOMPARE(form->ReportText(), Prompt);
+}
+
+void TestHandlers::tickingLeavesTheReport()
+{
+    FormDriver driver(*form);
+    driver.clickBox(0);
+    driver.clickButton(0);
+    const QString report = form->ReportText();
+    driver.clickBox(3);
+    driver.spaceOnBox(0);
+    QCOMPARE(form->ReportText(), report);
+    QCOMPARE(driver.captions(), captionsFor({3}));
+}
+
+void TestHandlers::outOfRangeIndicesDoNothing()
+{
+    FormDriver driver(*form);
+    driver.clickBox(2);
+    const QString report = form->ReportText();
+    for (const qint16 index : {qint16(-1), qint16(2 + 4), qint16(32767), qint16(-32768)}) {
+        form->Command1_Click(index);
+        form->Check1_Click(index);
+        form->SetTicked(index, true);
+        form->SetCaption(index, QStringLiteral("x"));
+        QVERIFY(!form->IsTicked(index));
+        QVERIFY(form->PartName(index).isEmpty());
+    }
+    QCOMPARE(form->ReportText(), report);
+    QCOMPARE(driver.captions(), captionsFor({2}));
+}
+
+QTEST_MAIN(TestHandlers)
+#include "tst_handlers.moc"
