@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test screenshot icon clean
+.PHONY: all deps build run test screenshot icon package clean
 
 all: build
 
@@ -27,6 +27,10 @@ screenshot: build
 # The 32 x 32 icon is rendered from its SVG; run after changing the SVG.
 icon: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon-32.png
+
+# A Debian package: build/release/udjat_1.00-1_amd64.deb
+package: build
+	cd $(RELEASE) && cpack
 
 clean:
 	rm -rf build

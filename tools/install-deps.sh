@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   # "Times New Roman" resolves to its metric twin, Liberation Serif
   fonts-liberation2 fontconfig
   # headless tests, screenshots, benchmarks

@@ -2,6 +2,8 @@
 
 #include "ui_MainForm.h"
 
+#include "accessible_roles.h"
+
 #include "eye_parts.h"
 #include "sum_report.h"
 
@@ -15,6 +17,7 @@ MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::MainForm>())
 {
+    installAccessibleRoles();
     ui->setupUi(this);
 
     // The stored font names a family; the hint keeps it a serif where that family is missing.
