@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test screenshot icon package clean
+.PHONY: all deps build run test seeds screenshot icon package clean
 
 all: build
 
@@ -16,8 +16,18 @@ build: deps
 run: build
 	$(RELEASE)/bin/udjat
 
+# Every test on the release build, then again with the sanitizers on.
 test: build
 	ctest --preset release
+	@$(MAKE) --no-print-directory seeds BUILD_DIR=$(RELEASE)
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan
+	@$(MAKE) --no-print-directory seeds BUILD_DIR=build/asan
+
+# The random sessions' seeds, so a failure can be repeated.
+seeds:
+	@grep -ho 'seed [0-9]*, [0-9]* events' $(BUILD_DIR)/Testing/Temporary/LastTest.log | sed 's|^|$(BUILD_DIR): monkey |' || true
 
 # The window as it opens, and after ticking two parts and calculating.
 screenshot: build

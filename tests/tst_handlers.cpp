@@ -1,5 +1,7 @@
 #include "form_driver.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QSignalSpy>
 
@@ -47,6 +49,8 @@ private slots:
     void eraseRunsEachTickedBoxOnce();
     void tickingLeavesTheReport();
     void outOfRangeIndicesDoNothing();
+    void greyedBoxThenWorked_data();
+    void greyedBoxThenWorked();
 
 private:
     std::unique_ptr<MainForm> form;
@@ -233,6 +237,56 @@ void TestHandlers::outOfRangeIndicesDoNothing()
     }
     QCOMPARE(form->ReportText(), report);
     QCOMPARE(driver.captions(), captionsFor({2}));
+}
+
+void TestHandlers::greyedBoxThenWorked_data()
+{
+    // A box forced into the greyed state by code, then worked once.
+    QTest::addColumn<Tick>("work");
+    QTest::addColumn<int>("state");
+    const Tick accessibleToggle = [](const FormDriver &d, MainForm &, int i) {
+        QAccessible::queryAccessibleInterface(d.box(i))->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    };
+    QTest::newRow("mouse ticks it") << Tick([](const FormDriver &d, MainForm &, int i) { d.clickBox(i); })
+                                    << int(Qt::Checked);
+    QTest::newRow("caption ticks it") << Tick([](const FormDriver &d, MainForm &, int i) { d.clickCaption(i); })
+                                      << int(Qt::Checked);
+    QTest::newRow("space ticks it") << Tick([](const FormDriver &d, MainForm &, int i) { d.spaceOnBox(i); })
+                                    << int(Qt::Checked);
+    QTest::newRow("toggle action unticks it") << accessibleToggle << int(Qt::Unchecked);
+    QTest::newRow("SetTicked true") << Tick([](const FormDriver &, MainForm &f, int i) { f.SetTicked(qint16(i), true); })
+                                    << int(Qt::Checked);
+    QTest::newRow("SetTicked false") << Tick([](const FormDriver &, MainForm &f, int i) { f.SetTicked(qint16(i), false); })
+                                     << int(Qt::Unchecked);
+    QTest::newRow("erase unticks it") << Tick([](const FormDriver &d, MainForm &, int) { d.clickButton(1); })
+                                      << int(Qt::Unchecked);
+    QTest::newRow("calculate leaves it") << Tick([](const FormDriver &d, MainForm &, int) { d.clickButton(0); })
+                                         << int(Qt::PartiallyChecked);
+}
+
+void TestHandlers::greyedBoxThenWorked()
+{
+    QFETCH(Tick, work);
+    QFETCH(int, state);
+    FormDriver driver(*form);
+    const int index = 2;
+    driver.box(index)->setCheckState(Qt::PartiallyChecked);
+    QCOMPARE(driver.box(index)->text(), partNames()[index]);
+
+    work(driver, *form, index);
+    QCOMPARE(int(driver.box(index)->checkState()), state);
+    QCOMPARE(driver.captions(), captionsFor(state == Qt::Checked ? QList<int>{index} : QList<int>{}));
+    if (state == Qt::PartiallyChecked)
+        QCOMPARE(form->ReportText(), NoPart);
+
+    // Never stuck: clicks then move it between unticked and ticked only.
+    for (int click = 0; click < 4; ++click) {
+        const bool wasTicked = form->IsTicked(index);
+        driver.clickBox(index);
+        QCOMPARE(form->IsTicked(index), !wasTicked);
+        QVERIFY(driver.box(index)->checkState() != Qt::PartiallyChecked);
+    }
 }
 
 QTEST_MAIN(TestHandlers)

@@ -1,34 +1,13 @@
 #include "fake_window.h"
+#include "report_model.h"
 #include "sum_report.h"
 
 #include <QTest>
-
-#include <numeric>
 
 namespace {
 
 const QString Head = QStringLiteral("Сумата се формира от: \r\n");
 const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
-
-// The report worked out from the sum alone, apart from the code under test.
-QString expectedReport(const std::array<int, 6> &ticks)
-{
-    QString text = Head;
-    int sum = 0;
-    for (int i = 0; i < 6; ++i) {
-        if (ticks[i] == 1) {
-            text += QStringLiteral("1/%1\r\n").arg(2 << i);
-            sum += 32 >> i;
-        }
-    }
-    if (sum == 0)
-        return NoPart;
-    text += QStringLiteral("\r\nИзчислената дроб е: %1/64\r\n").arg(sum);
-    const int g = std::gcd(sum, 64);
-    if (g != 1)
-        text += QStringLiteral("Проста дроб: %1/%2").arg(sum / g).arg(64 / g);
-    return text;
-}
 
 std::array<int, 6> ticksOf(const QList<int> &ticked, int value = 1)
 {
