@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test seeds screenshot icon package clean
+.PHONY: all deps build run test seeds screenshot icon package bench clean
 
 all: build
 
@@ -11,7 +11,7 @@ deps:
 
 build: deps
 	@cmake --preset release >/dev/null
-	@cmake --build --preset release -j $(JOBS)
+	@cmake --build --preset release -j $(JOBS) -- --no-print-directory
 
 run: build
 	$(RELEASE)/bin/udjat
@@ -21,7 +21,7 @@ test: build
 	ctest --preset release
 	@$(MAKE) --no-print-directory seeds BUILD_DIR=$(RELEASE)
 	@cmake --preset asan >/dev/null
-	@cmake --build --preset asan -j $(JOBS)
+	@cmake --build --preset asan -j $(JOBS) -- --no-print-directory
 	ctest --preset asan
 	@$(MAKE) --no-print-directory seeds BUILD_DIR=build/asan
 
@@ -41,6 +41,12 @@ icon: build
 # A Debian package: build/release/udjat_1.00-1_amd64.deb
 package: build
 	cd $(RELEASE) && cpack
+
+# Start-up and memory against the bare-toolkit floor, then time per click.
+bench: build
+	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	    /usr/bin/python3 bench/startup.py $(RELEASE)/bin/udjat-floor $(RELEASE)/bin/udjat 11
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/bench_clicks 2>/dev/null | grep -A1 RESULT | grep -v -- --
 
 clean:
 	rm -rf build

@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("udjat"));
     QApplication::setApplicationVersion(QStringLiteral(UDJAT_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(UDJAT_APP_ID));
+    QApplication::setFont(MainForm::windowFont());
 
     MainForm window;
     window.show();

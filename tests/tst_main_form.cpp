@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 

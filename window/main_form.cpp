@@ -3,6 +3,7 @@
 #include "ui_MainForm.h"
 
 #include "accessible_roles.h"
+#include "svg_icon.h"
 
 #include "eye_parts.h"
 #include "sum_report.h"
@@ -20,11 +21,7 @@ MainForm::MainForm(QWidget *parent)
     installAccessibleRoles();
     ui->setupUi(this);
 
-    // The stored font names a family; the hint keeps it a serif where that family is missing.
-    QFont serif = font();
-    serif.setStyleHint(QFont::Serif);
-    setFont(serif);
-    setWindowIcon(QIcon(QStringLiteral(":/udjat/icon.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/udjat/icon.svg"), 32));
 
     Check1 = {ui->Check1_0, ui->Check1_1, ui->Check1_2, ui->Check1_3, ui->Check1_4, ui->Check1_5};
     Command1 = {ui->Command1_0, ui->Command1_1};
@@ -41,6 +38,13 @@ MainForm::MainForm(QWidget *parent)
 }
 
 MainForm::~MainForm() = default;
+
+QFont MainForm::windowFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
 
 QCheckBox *MainForm::checkBox(qint16 index) const
 {
@@ -67,8 +71,7 @@ void MainForm::SetCaption(qint16 index, const QString &text)
 
 QString MainForm::PartName(qint16 index) const
 {
-    const QListWidgetItem *item = ui->List1->item(index);
-    return item ? item->text() : QString();
+    return ui->List1->item(index);
 }
 
 QString MainForm::ReportText() const

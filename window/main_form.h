@@ -24,6 +24,11 @@ public:
     explicit MainForm(QWidget *parent = nullptr);
     ~MainForm() override;
 
+    // The font of the window and its controls, as the application's default:
+    // the hint keeps it a serif where the family is missing, and no other
+    // face is ever loaded.
+    static QFont windowFont();
+
     bool IsTicked(qint16 index) const override;
     void SetTicked(qint16 index, bool ticked) override;
     void SetCaption(qint16 index, const QString &text) override;

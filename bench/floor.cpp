@@ -1,0 +1,16 @@
+// The floor: the least a Qt Widgets program must do to show a window of
+// udjat's size with one line of Cyrillic text in udjat's font.
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(461, 374);
+    QLabel label(QStringLiteral("Уаджет - окото на Ра"), &window);
+    label.setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    label.move(64, 0);
+    window.show();
+    return app.exec();
+}
