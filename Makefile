@@ -34,9 +34,10 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot docs/startup.png
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot --calculated docs/screenshot.png
 
-# The 32 x 32 icon is rendered from its SVG; run after changing the SVG.
+# The 32 x 32 icons are rendered from the SVG; run after changing it.
 icon: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon-32.png
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon.ico
 
 # A Debian package: build/release/udjat_1.00-1_amd64.deb
 package: build

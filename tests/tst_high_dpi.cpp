@@ -24,15 +24,20 @@ double meanDifference(const QImage &a, const QImage &b)
     return total / (3.0 * x.width() * x.height());
 }
 
-// The diagram as its own 217 x 124 picture, drawn at the given pixel ratio.
+// An SVG drawn straight into an image of its logical size at the given pixel ratio.
+QImage render(const QString &fileName, QSizeF size, qreal ratio, QColor paper)
+{
+    QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(paper);
+    QPainter painter(&image);
+    QSvgRenderer(fileName).render(&painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
 QImage renderDiagram(qreal ratio)
 {
-    QImage image((QSizeF(217, 124) * ratio).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QSvgRenderer(QStringLiteral(":/udjat/eye.svg")).render(&painter, QRectF(0, 0, 217, 124));
-    return image;
+    return render(QStringLiteral(":/udjat/eye.svg"), QSizeF(217, 124), ratio, Qt::white);
 }
 
 } // namespace
@@ -98,6 +103,8 @@ void TestHighDpi::iconIsSharp()
 {
     const QPixmap icon = form->windowIcon().pixmap(QSize(32, 32), scale);
     QCOMPARE(icon.size(), (QSizeF(32, 32) * scale).toSize());
+    const QImage sharp = render(QStringLiteral(":/udjat/icon.svg"), QSizeF(32, 32), scale, Qt::transparent);
+    QVERIFY(meanDifference(icon.toImage(), sharp) < 0.1);
 }
 
 QTEST_MAIN(TestHighDpi)
