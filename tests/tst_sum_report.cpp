@@ -9,11 +9,11 @@ namespace {
 const QString Head = QStringLiteral("Сумата се формира от: \r\n");
 const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
 
-std::array<int, 6> ticksOf(const QList<int> &ticked, int value = 1)
+std::array<int, 6> ticksOf(const QList<int> &ticked)
 {
     std::array<int, 6> ticks{};
     for (int i : ticked)
-        ticks[i] = value;
+        ticks[i] = 1;
     return ticks;
 }
 
