@@ -123,6 +123,8 @@ def main():
 
     do_action(buttons["Изчисли"], "Press")
     wait_for("the no-part report", lambda: read_report() == "Липсва избрана част!\n")
+    print(f"  frame: {frame.name!r}")
+    print("Name changes announced on the bus:", name_changes)
     print("PASS: typical use and erase through the accessibility bus")
 
 
