@@ -46,7 +46,7 @@ package: build
 # Start-up and memory against the bare-toolkit floor, then time per click.
 bench: build
 	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-	    /usr/bin/python3 bench/startup.py $(RELEASE)/bin/udjat-floor $(RELEASE)/bin/udjat 11
+	    /usr/bin/python3 bench/startup.py $(RELEASE)/bin/udjat-floor $(RELEASE)/bin/udjat 21
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/bench_clicks 2>/dev/null | grep -A1 RESULT | grep -v -- --
 
 clean:

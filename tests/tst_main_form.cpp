@@ -58,6 +58,8 @@ private slots:
     void startUpContent();
     void reportRoundTrip_data();
     void reportRoundTrip();
+    void reportGrowsByAppending_data();
+    void reportGrowsByAppending();
     void tickEventOncePerChange();
 
 private:
@@ -203,6 +205,28 @@ void TestMainForm::reportRoundTrip()
     // Shown with one line break for each CR LF, no extra empty lines.
     FormDriver driver(*form);
     QCOMPARE(driver.reportBox()->toPlainText(), QString(text).replace("\r\n", "\n"));
+}
+
+void TestMainForm::reportGrowsByAppending_data()
+{
+    // Successive texts stored in the report; the box must show the last one.
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("line by line") << QStringList{"а\r\n", "а\r\nб\r\n", "а\r\nб\r\n\r\nв"};
+    QTest::newRow("from empty") << QStringList{"", "а", "а\r\nб"};
+    QTest::newRow("CR LF split over two") << QStringList{"а\r", "а\r\nб"};
+    QTest::newRow("shorter again") << QStringList{"а\r\nб\r\n", "а"};
+    QTest::newRow("replaced") << QStringList{"а\r\nб", "в\r\nг\r\n"};
+}
+
+void TestMainForm::reportGrowsByAppending()
+{
+    QFETCH(QStringList, texts);
+    for (const QString &text : texts)
+        form->SetReportText(text);
+    QCOMPARE(form->ReportText(), texts.last());
+    FormDriver driver(*form);
+    QCOMPARE(driver.reportBox()->toPlainText(), QString(texts.last()).replace("\r\n", "\n"));
+    QCOMPARE(driver.reportBox()->verticalScrollBar()->value(), 0);
 }
 
 void TestMainForm::tickEventOncePerChange()

@@ -24,4 +24,5 @@ private:
 
     QString m_source;
     QSvgRenderer m_renderer;
+    bool m_loaded = false;
 };

@@ -2,6 +2,8 @@
 
 #include "ui_MainForm.h"
 
+#include <QTextCursor>
+
 #include "accessible_roles.h"
 #include "svg_icon.h"
 
@@ -81,8 +83,19 @@ QString MainForm::ReportText() const
 
 void MainForm::SetReportText(const QString &text)
 {
+    // A report grows line by line; then only the new lines need laying out.
+    // A stored text ending in CR may be half of a CR LF, so that one is redone.
+    const bool appends = text.startsWith(m_reportText) && !m_reportText.endsWith(QLatin1Char('\r'));
+    const QString shown = QString(text).remove(0, appends ? m_reportText.size() : 0)
+                              .replace(CrLf, QStringLiteral("\n"));
     m_reportText = text;
-    ui->Text1_0->setPlainText(QString(text).replace(CrLf, QStringLiteral("\n")));
+    if (appends) {
+        QTextCursor end(ui->Text1_0->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(shown);
+    } else {
+        ui->Text1_0->setPlainText(shown);
+    }
 }
 
 void MainForm::Check1_Click(qint16 index)
