@@ -25,8 +25,6 @@ inline constexpr std::array<EyePart, 6> EyeParts{{
     {5, u"знак на сокола"},
 }};
 
-inline constexpr qint16 EyePartCount = qint16(EyeParts.size());
-
 // Greatest common divisor of numerator and 64, by repeated subtraction.
 // Total: 0 gives 64, a negative numerator is taken by its magnitude.
 qint16 EuclidGcd(qint16 numerator);

@@ -5,8 +5,6 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
-
 // Every addition to the report is a read of the whole text and a replace.
 void append(WindowOperations &window, const QString &text)
 {

@@ -1,4 +1,5 @@
 #include "form_driver.h"
+#include "report_model.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -9,21 +10,12 @@
 
 namespace {
 
-const QString Head = QStringLiteral("Сумата се формира от: \r\n");
-const QString Prompt = QStringLiteral("Направете нов избор!");
-const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
-
-QString fraction(int index)
-{
-    return QStringLiteral("1/%1").arg(2 << index);
-}
-
 // The captions the window must show for the given ticked boxes.
 QStringList captionsFor(const QList<int> &ticked)
 {
     QStringList captions = partNames();
     for (int i : ticked)
-        captions[i] = fraction(i);
+        captions[i] = fractionCaption(i);
     return captions;
 }
 
@@ -126,9 +118,9 @@ void TestHandlers::buttonsWorkByMouseAndKeys()
     };
     form->SetTicked(1, true);
     press(0);
-    QCOMPARE(form->ReportText(), Head + "1/4\r\n\r\nИзчислената дроб е: 16/64\r\nПроста дроб: 1/4");
+    QCOMPARE(form->ReportText(), ReportHead + "1/4\r\n\r\nИзчислената дроб е: 16/64\r\nПроста дроб: 1/4");
     press(1);
-    QCOMPARE(form->ReportText(), Prompt);
+    QCOMPARE(form->ReportText(), ErasePrompt);
     QCOMPARE(driver.captions(), partNames());
 }
 
@@ -149,7 +141,7 @@ void TestHandlers::typicalUse()
     driver.clickButton(1);
     QCOMPARE(driver.captions(), partNames());
     QVERIFY(!form->IsTicked(0) && !form->IsTicked(1));
-    QCOMPARE(form->ReportText(), Prompt);
+    QCOMPARE(form->ReportText(), ErasePrompt);
 }
 
 void TestHandlers::edgeCases_data()
@@ -161,14 +153,14 @@ void TestHandlers::edgeCases_data()
     const QString start = QStringLiteral("(start-up)");
     QTest::newRow("untick restores the name") << "33" << QList<int>{} << start;
     QTest::newRow("0 and 5") << "05c" << QList<int>{0, 5}
-                             << Head + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
-    QTest::newRow("erase after a report") << "0123c e" << QList<int>{} << Prompt;
-    QTest::newRow("calculate after erase") << "24ec" << QList<int>{} << NoPart;
-    QTest::newRow("erase with nothing ticked") << "e" << QList<int>{} << Prompt;
+                             << ReportHead + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
+    QTest::newRow("erase after a report") << "0123c e" << QList<int>{} << ErasePrompt;
+    QTest::newRow("calculate after erase") << "24ec" << QList<int>{} << NoPartReport;
+    QTest::newRow("erase with nothing ticked") << "e" << QList<int>{} << ErasePrompt;
     QTest::newRow("calculate twice") << "12cc" << QList<int>{1, 2}
-                                     << Head + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
+                                     << ReportHead + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
     QTest::newRow("all six") << "543210c" << QList<int>{0, 1, 2, 3, 4, 5}
-                             << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\nИзчислената дроб е: 63/64\r\n";
+                             << ReportHead + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\nИзчислената дроб е: 63/64\r\n";
 }
 
 void TestHandlers::edgeCases()
@@ -207,7 +199,7 @@ void TestHandlers::eraseRunsEachTickedBoxOnce()
     driver.clickButton(1);
     QCOMPARE(events, QStringList({"0 " + partNames()[0], "2 " + partNames()[2], "5 " + partNames()[5]}));
     QCOMPARE(driver.captions(), partNames());
-    QCOMPARE(form->ReportText(), Prompt);
+    QCOMPARE(form->ReportText(), ErasePrompt);
 }
 
 void TestHandlers::tickingLeavesTheReport()
@@ -278,7 +270,7 @@ void TestHandlers::greyedBoxThenWorked()
     QCOMPARE(int(driver.box(index)->checkState()), state);
     QCOMPARE(driver.captions(), captionsFor(state == Qt::Checked ? QList<int>{index} : QList<int>{}));
     if (state == Qt::PartiallyChecked)
-        QCOMPARE(form->ReportText(), NoPart);
+        QCOMPARE(form->ReportText(), NoPartReport);
 
     // Never stuck: clicks then move it between unticked and ticked only.
     for (int click = 0; click < 4; ++click) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString Prompt = QStringLiteral("Направете нов избор!");
-
 // Resident memory of this process, in KiB.
 long residentKiB()
 {
@@ -79,7 +77,7 @@ void TestMonkey::pressButton(int index)
         report = expectedReport(ticks);
     } else {
         ticks.fill(0);
-        report = Prompt;
+        report = ErasePrompt;
     }
 }
 
@@ -171,7 +169,7 @@ void TestMonkey::perform(Event event)
 QString TestMonkey::mismatch() const
 {
     for (int i = 0; i < 6; ++i) {
-        const QString caption = ticks[i] == 1 ? QStringLiteral("1/%1").arg(2 << i) : partNames()[i];
+        const QString caption = ticks[i] == 1 ? fractionCaption(i) : partNames()[i];
         if (driver->box(i)->text() != caption)
             return QStringLiteral("box %1 shows '%2', not '%3'").arg(i).arg(driver->box(i)->text(), caption);
         if (form->IsTicked(qint16(i)) != (ticks[i] == 1))

@@ -6,9 +6,6 @@
 
 namespace {
 
-const QString Head = QStringLiteral("Сумата се формира от: \r\n");
-const QString NoPart = QStringLiteral("Липсва избрана част!\r\n");
-
 std::array<int, 6> ticksOf(const QList<int> &ticked)
 {
     std::array<int, 6> ticks{};
@@ -47,22 +44,22 @@ void TestSumReport::workedReports_data()
 {
     QTest::addColumn<QList<int>>("ticked");
     QTest::addColumn<QString>("text");
-    QTest::newRow("none") << QList<int>{} << NoPart;
+    QTest::newRow("none") << QList<int>{} << NoPartReport;
     QTest::newRow("5") << QList<int>{5}
-                       << Head + "1/64\r\n\r\nИзчислената дроб е: 1/64\r\n";
+                       << ReportHead + "1/64\r\n\r\nИзчислената дроб е: 1/64\r\n";
     QTest::newRow("0") << QList<int>{0}
-                       << Head + "1/2\r\n\r\nИзчислената дроб е: 32/64\r\nПроста дроб: 1/2";
+                       << ReportHead + "1/2\r\n\r\nИзчислената дроб е: 32/64\r\nПроста дроб: 1/2";
     QTest::newRow("0 1") << QList<int>{0, 1}
-                         << Head + "1/2\r\n1/4\r\n\r\nИзчислената дроб е: 48/64\r\nПроста дроб: 3/4";
+                         << ReportHead + "1/2\r\n1/4\r\n\r\nИзчислената дроб е: 48/64\r\nПроста дроб: 3/4";
     QTest::newRow("1 2") << QList<int>{1, 2}
-                         << Head + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
+                         << ReportHead + "1/4\r\n1/8\r\n\r\nИзчислената дроб е: 24/64\r\nПроста дроб: 3/8";
     QTest::newRow("0 5") << QList<int>{0, 5}
-                         << Head + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
+                         << ReportHead + "1/2\r\n1/64\r\n\r\nИзчислената дроб е: 33/64\r\n";
     QTest::newRow("0-4") << QList<int>{0, 1, 2, 3, 4}
-                         << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n\r\n"
+                         << ReportHead + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n\r\n"
                                    "Изчислената дроб е: 62/64\r\nПроста дроб: 31/32";
     QTest::newRow("0-5") << QList<int>{0, 1, 2, 3, 4, 5}
-                         << Head + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\n"
+                         << ReportHead + "1/2\r\n1/4\r\n1/8\r\n1/16\r\n1/32\r\n1/64\r\n\r\n"
                                    "Изчислената дроб е: 63/64\r\n";
 }
 
@@ -93,7 +90,7 @@ void TestSumReport::replacesWhatWasThere()
 {
     const QString assignment = QStringLiteral("Съществува египетски амулет Уаджет\r\n");
     QCOMPARE(report(ticksOf({1}), assignment), expectedReport(ticksOf({1})));
-    QCOMPARE(report(ticksOf({}), assignment), NoPart);
+    QCOMPARE(report(ticksOf({}), assignment), NoPartReport);
 }
 
 void TestSumReport::calculateTwiceGivesTheSameText()

@@ -10,12 +10,6 @@
 #include "eye_parts.h"
 #include "sum_report.h"
 
-namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
-
-} // namespace
-
 MainForm::MainForm(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::MainForm>())

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
+// The line break of the report text.
+inline const QString CrLf = QStringLiteral("\r\n");
+
 // The only way the fraction logic and the handlers reach the window.
 // An index selects one part of the eye, 0 to 5; an index outside that range
 // reads as unticked / empty and changes nothing.
