@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A thin layer over CMake: `make run` and `make test` on a fresh Debian 12.
 JOBS ?= $(shell nproc)
 RELEASE := build/release

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor: the least a Qt Widgets program must do to show a window of
 // udjat's size with one line of Cyrillic text in udjat's font.
 #include <QApplication>

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up benchmark: runs the floor program and udjat in turn on one X
 display, and reports the median time from process start until its window is
 mapped (a MapNotify on the root window) and the peak resident memory (VmHWM)

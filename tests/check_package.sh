@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package, unpacks it into a scratch root and checks that
 # the program, its launcher, metainfo and icons land where a desktop looks.
 # usage: check_package.sh build-dir app-id

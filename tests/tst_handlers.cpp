@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form_driver.h"
 #include "report_model.h"
 
@@ -5,6 +9,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -38,6 +43,8 @@ private slots:
     void typicalUse();
     void edgeCases_data();
     void edgeCases();
+    void resultInView_data();
+    void resultInView();
     void eraseRunsEachTickedBoxOnce();
     void tickingLeavesTheReport();
     void outOfRangeIndicesDoNothing();
@@ -67,11 +74,20 @@ void TestHandlers::everyWayOfTickingRaisesOneEvent_data()
     QTest::addColumn<int>("index");
     const Tick mouse = [](const FormDriver &d, MainForm &, int i) { d.clickBox(i); };
     const Tick caption = [](const FormDriver &d, MainForm &, int i) { d.clickCaption(i); };
+    // The same spot ticks and unticks, though the caption shrinks to its fraction.
+    const Tick midRow = [](const FormDriver &d, MainForm &, int i) {
+        QTest::mouseClick(d.box(i), Qt::LeftButton, {}, d.box(i)->rect().center());
+    };
+    const Tick rowEnd = [](const FormDriver &d, MainForm &, int i) {
+        QTest::mouseClick(d.box(i), Qt::LeftButton, {}, QPoint(d.box(i)->width() - 3, 3));
+    };
     const Tick space = [](const FormDriver &d, MainForm &, int i) { d.spaceOnBox(i); };
     const Tick toggle = [](const FormDriver &d, MainForm &, int i) { d.box(i)->toggle(); };
     const Tick code = [](const FormDriver &, MainForm &f, int i) { f.SetTicked(qint16(i), !f.IsTicked(qint16(i))); };
     QTest::newRow("mouse on indicator, 3") << mouse << 3;
     QTest::newRow("mouse on caption, 0") << caption << 0;
+    QTest::newRow("mouse mid-row, 1") << midRow << 1;
+    QTest::newRow("mouse at the row's end, 0") << rowEnd << 0;
     QTest::newRow("space, 5") << space << 5;
     QTest::newRow("toggle action, 1") << toggle << 1;
     QTest::newRow("SetTicked, 4") << code << 4;
@@ -180,6 +196,39 @@ void TestHandlers::edgeCases()
     }
     QCOMPARE(driver.captions(), captionsFor(ticked));
     QCOMPARE(form->ReportText(), report == "(start-up)" ? startUp : report);
+}
+
+void TestHandlers::resultInView_data()
+{
+    QTest::addColumn<int>("pattern");
+    for (int pattern = 1; pattern < 64; ++pattern)
+        QTest::addRow("%d", pattern) << pattern;
+}
+
+void TestHandlers::resultInView()
+{
+    QFETCH(int, pattern);
+    FormDriver driver(*form);
+    for (int i = 0; i < 6; ++i)
+        form->SetTicked(qint16(i), pattern & (1 << i));
+    driver.clickButton(0);
+
+    // The sum line and the lowest terms, where there is one, need no scrolling.
+    QPlainTextEdit *report = driver.reportBox();
+    const QRect visible = report->viewport()->rect();
+    int resultLines = 0;
+    for (QTextBlock block = report->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith(QStringLiteral("Изчислената дроб е:"))
+            && !block.text().startsWith(QStringLiteral("Проста дроб:")))
+            continue;
+        ++resultLines;
+        QTextCursor cursor(block);
+        const QRect first = report->cursorRect(cursor);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        QVERIFY2(visible.contains(first) && visible.contains(report->cursorRect(cursor)),
+                 qPrintable(block.text()));
+    }
+    QVERIFY(resultLines >= 1);
 }
 
 void TestHandlers::eraseRunsEachTickedBoxOnce()

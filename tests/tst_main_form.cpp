@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form_driver.h"
 
 #include <QApplication>
@@ -7,6 +11,17 @@
 #include <QSignalSpy>
 
 namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // Twips to pixels at 15 twips a pixel, each edge rounded on its own.
 QRect fromTwips(int left, int top, int width, int height)
@@ -55,6 +70,8 @@ private slots:
     void fontIsSerifTwelvePoint();
     void colours_data();
     void colours();
+    void captionsReadUnderADarkTheme_data();
+    void captionsReadUnderADarkTheme();
     void startUpContent();
     void reportRoundTrip_data();
     void reportRoundTrip();
@@ -116,7 +133,7 @@ void TestMainForm::tabOrderCycles()
     QCOMPARE(QApplication::focusWidget(), child("Text1_0"));
 
     const QStringList expected{"Check1_0", "Check1_1", "Check1_2", "Check1_3", "Check1_4",
-                               "Check1_5", "Command1_0", "Command1_1", "Text1_0"};
+                               "Check1_5", "Command1_0", "Command1_1", "Picture1", "Text1_0"};
     QStringList visited;
     for (int step = 0; step < expected.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -127,8 +144,9 @@ void TestMainForm::tabOrderCycles()
 
 void TestMainForm::onlyTheControlsTakeFocus()
 {
-    for (const char *name : {"Label1", "Picture1", "List1"})
+    for (const char *name : {"Label1", "List1"})
         QCOMPARE(child(name)->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(child("Picture1")->focusPolicy(), Qt::TabFocus);
     QVERIFY(child("List1")->isHidden());
     QVERIFY(!child("Label1")->isHidden());
 }
@@ -167,6 +185,40 @@ void TestMainForm::colours()
     QFETCH(QColor, colour);
     const QImage image = form->grab().toImage();
     QCOMPARE(image.pixelColor(point).rgb(), colour.rgb());
+}
+
+void TestMainForm::captionsReadUnderADarkTheme_data()
+{
+    // The part of each control where only its caption is drawn on its background.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("textArea");
+    QTest::newRow("title") << "Label1" << QRect(0, 0, 305, 25);
+    for (int i = 0; i < 6; ++i)
+        QTest::addRow("box %d", i) << QStringLiteral("Check1_%1").arg(i) << QRect(26, 0, 175, 25);
+    QTest::newRow("calculate") << "Command1_0" << QRect(5, 5, 95, 15);
+    QTest::newRow("erase") << "Command1_1" << QRect(5, 5, 95, 15);
+}
+
+void TestMainForm::captionsReadUnderADarkTheme()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, textArea);
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(36, 36, 36));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(238, 238, 236));
+    QApplication::setPalette(dark);
+    form = std::make_unique<MainForm>();
+    const QImage image = child(qPrintable(name))->grab().toImage();
+    QApplication::setPalette(light);
+
+    // The caption's darkest stroke against the background around it.
+    const QColor background = image.pixelColor(textArea.topLeft());
+    double best = 1;
+    for (int y = textArea.top(); y <= textArea.bottom(); ++y)
+        for (int x = textArea.left(); x <= textArea.right(); ++x)
+            best = std::max(best, contrast(image.pixelColor(x, y), background));
+    QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("contrast %1:1").arg(best, 0, 'f', 2)));
 }
 
 void TestMainForm::startUpContent()

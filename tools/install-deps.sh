@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages udjat needs to build, test, package and run,
 # but only those that are missing. Quiet when everything is present.
 set -euo pipefail

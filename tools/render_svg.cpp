@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders an SVG to a square PNG: render_svg in.svg size out.png
 #include <QGuiApplication>
 #include <QImage>

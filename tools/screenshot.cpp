@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a PNG of the window: as it opens, or after the typical use
 // (two parts ticked and the sum calculated) with --calculated.
 #include "main_form.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "accessible_roles.h"
 
 #include <QAccessibleWidget>
@@ -14,6 +18,8 @@ QAccessibleInterface *accessibleWithRole(const QString &className, QObject *obje
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("EyeDiagram"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

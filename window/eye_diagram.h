@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QSvgRenderer>
@@ -15,6 +19,10 @@ public:
 
     QString source() const { return m_source; }
     void setSource(const QString &fileName);
+
+    // Where each part's fraction stands in the picture, in words, with the
+    // parts named as the check boxes name them.
+    static QString describeLabels();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

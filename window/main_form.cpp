@@ -1,10 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "main_form.h"
 
 #include "ui_MainForm.h"
 
+#include <QScrollBar>
 #include <QTextCursor>
 
 #include "accessible_roles.h"
+#include "announcer.h"
 #include "svg_icon.h"
 
 #include "eye_parts.h"
@@ -21,6 +27,7 @@ MainForm::MainForm(QWidget *parent)
 
     Check1 = {ui->Check1_0, ui->Check1_1, ui->Check1_2, ui->Check1_3, ui->Check1_4, ui->Check1_5};
     Command1 = {ui->Command1_0, ui->Command1_1};
+    describeForAssistiveTools();
 
     // The stored assignment ends every line with a line break; the report keeps CR LF.
     m_reportText = ui->Text1_0->toPlainText().replace(QLatin1Char('\n'), CrLf);
@@ -31,9 +38,35 @@ MainForm::MainForm(QWidget *parent)
         connect(Check1[i], &QCheckBox::stateChanged, this, [this, i] { Check1_Click(i); });
     for (qint16 i = 0; i < qint16(Command1.size()); ++i)
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+
+    // What the pupil did is spoken where the pupil is: focus stays put. Only
+    // the pupil's own ticks are spoken, not those an erase undoes.
+    for (QCheckBox *box : Check1) {
+        connect(box, &QCheckBox::clicked, this, [this, box](bool ticked) {
+            m_announcer->announce(box->text() + (ticked ? QStringLiteral(", отметната")
+                                                        : QStringLiteral(", неотметната")));
+        });
+    }
+    for (QPushButton *button : Command1) {
+        connect(button, &QPushButton::clicked, this,
+                [this] { m_announcer->announce(ui->Text1_0->toPlainText()); });
+    }
 }
 
 MainForm::~MainForm() = default;
+
+void MainForm::describeForAssistiveTools()
+{
+    // The title comes first; the caption's web address would only be spelled out.
+    setAccessibleName(ui->Label1->text() + QStringLiteral(". ")
+                      + windowTitle().section(QLatin1Char(' '), 1));
+    for (const EyePart &part : EyeParts) {
+        Check1[part.index]->setAccessibleDescription(
+            QStringLiteral("%1, %2").arg(part.name, part.fractionInWords));
+    }
+    ui->Picture1->setAccessibleDescription(EyeDiagram::describeLabels());
+    m_announcer = new Announcer(this);
+}
 
 QFont MainForm::windowFont()
 {
@@ -111,6 +144,7 @@ void MainForm::Command1_Click(qint16 index)
     switch (index) {
     case 0:
         CalculateSum(*this);
+        showReportEnd();
         break;
     case 1:
         ClearSelection();
@@ -119,6 +153,13 @@ void MainForm::Command1_Click(qint16 index)
     default:
         break;
     }
+}
+
+void MainForm::showReportEnd()
+{
+    // The sum and the lowest terms are the report's last lines: keep them in view.
+    QScrollBar *bar = ui->Text1_0->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void MainForm::ClearSelection()

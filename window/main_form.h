@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "window_operations.h"
@@ -7,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class QCheckBox;
 class QPushButton;
 
@@ -43,11 +48,14 @@ public:
 
 private:
     void ClearSelection();
+    void showReportEnd();
+    void describeForAssistiveTools();
     QCheckBox *checkBox(qint16 index) const;
 
     std::unique_ptr<Ui::MainForm> ui;
     std::array<QCheckBox *, 6> Check1{};
     std::array<QPushButton *, 2> Command1{};
+    Announcer *m_announcer = nullptr;
     // The report as stored, CR LF and all; the box shows it with its own line breaks.
     QString m_reportText;
 };

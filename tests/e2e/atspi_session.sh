@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the real program under Xvfb with a private D-Bus session and its own
 # accessibility bus, and drives it from outside as a screen reader would.
 # usage: atspi_session.sh path/to/udjat

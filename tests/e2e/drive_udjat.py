@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The udjat developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives udjat through the accessibility bus: finds its controls by role and
 name, toggles and presses them, and reads the report back."""
 import sys
