@@ -43,9 +43,9 @@ icon: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon-32.png
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon.ico
 
-# A Debian package: build/release/udjat_1.00-1_amd64.deb
-package: build
-	cd $(RELEASE) && cpack
+# The Debian package, built as Debian builds it: build/deb/udjat_*_amd64.deb
+package: deps
+	bash tools/build-deb.sh build/deb
 
 # Start-up and memory against the bare-toolkit floor, then time per click.
 bench: build

@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "bulgarian.h"
 #include "main_form.h"
 #include "window_destroy_watch.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -18,15 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(UDJAT_APP_ID));
     QApplication::setFont(MainForm::windowFont());
 
-    // The program speaks Bulgarian whatever the desktop's language, and so do
-    // Qt's own texts (the report box's menu, its scroll bar). Only the one
-    // catalogue is loaded.
-    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
-    QLocale::setDefault(bulgarian);
-    QTranslator qtTexts;
-    if (qtTexts.load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    useBulgarianThroughout();
 
     MainForm window;
     window.show();

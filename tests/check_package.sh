@@ -1,32 +1,41 @@
 #!/usr/bin/env bash
-
 # SPDX-FileCopyrightText: 2026 The udjat developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
-
-# Builds the Debian package, unpacks it into a scratch root and checks that
-# the program, its launcher, metainfo and icons land where a desktop looks.
-# usage: check_package.sh build-dir app-id
+#
+# Builds the Debian package as Debian does, lints it, and checks its version,
+# its dependencies, its hardening and that its files land where a desktop
+# looks.
+# usage: check_package.sh source-dir version app-id
 set -euo pipefail
-build=$(realpath "$1") id=$2
+tree=$(realpath "$1") version=$2 id=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
-deb=$(ls "$work"/out/udjat_1.00-*_amd64.deb)
-echo "built $(basename "$deb")"
+[ "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" = "$version-1" ] \
+    || { echo "debian/changelog is not at $version-1"; exit 1; }
 
-[ "$(dpkg-deb -f "$deb" Version)" = "1.00-1" ]
+DEB_BUILD_OPTIONS=nocheck "$tree/tools/build-deb.sh" "$work" >/dev/null
+deb=$work/udjat_${version}-1_amd64.deb
+[ -f "$deb" ] && ls "$work"/udjat-dbgsym_"$version"-1_amd64.*deb >/dev/null
+echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes) and its dbgsym"
+
+report=$(lintian --pedantic --suppress-tags initial-upload-closes-no-bugs "$work"/*.deb "$work"/*.ddeb 2>&1 || true)
+[ -z "$report" ] || { echo "lintian:"; echo "$report"; exit 1; }
+echo "lintian --pedantic: clean"
+
 depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6svg6 libc6 fonts-liberation2; do
-    grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib"; exit 1; }
+for p in libqt6widgets6 libqt6svg6 libc6 fonts-liberation2 qt6-translations-l10n; do
+    grep -q "$p" <<<"$depends" || { echo "Depends lacks $p: $depends"; exit 1; }
 done
 
 dpkg -x "$deb" "$work/root"
 for f in usr/bin/udjat usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/32x32/apps/$id.png; do
+         usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/32x32/apps/$id.png \
+         usr/share/man/man1/udjat.1.gz usr/share/man/bg/man1/udjat.1.gz usr/share/doc/udjat/copyright; do
     [ -f "$work/root/$f" ] || { echo "missing in package: /$f"; exit 1; }
 done
-[ -x "$work/root/usr/bin/udjat" ]
-echo "package contents in place"
+dynamic=$(readelf -d "$work/root/usr/bin/udjat")
+! grep -q -E 'RPATH|RUNPATH' <<<"$dynamic" || { echo "the program carries a RUNPATH"; exit 1; }
+grep -q BIND_NOW <<<"$dynamic" || { echo "the program is not linked with BIND_NOW"; exit 1; }
+readelf -s "$work/root/usr/bin/udjat" | grep -q __stack_chk_fail || { echo "no stack protector"; exit 1; }
+echo "package contents in place, hardened, no RUNPATH"

@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "bulgarian.h"
 #include "form_driver.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -78,6 +80,7 @@ private slots:
     void reportGrowsByAppending_data();
     void reportGrowsByAppending();
     void tickEventOncePerChange();
+    void qtTextsAreBulgarian();
 
 private:
     std::unique_ptr<MainForm> form;
@@ -302,6 +305,19 @@ void TestMainForm::tickEventOncePerChange()
     const int before = int(events.count());
     form->SetTicked(2, true);
     QCOMPARE(events.count(), before + 1);
+}
+
+void TestMainForm::qtTextsAreBulgarian()
+{
+    // Whatever the desktop's language: the tests run in the C locale.
+    QVERIFY(useBulgarianThroughout());
+    QCOMPARE(QLocale().name(), QStringLiteral("bg_BG"));
+    const std::unique_ptr<QMenu> menu(FormDriver(*form).reportBox()->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    QVERIFY2(texts.contains(QStringLiteral("&Копиране")) && texts.contains(QStringLiteral("Избиране на всичко")),
+             qPrintable(texts.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestMainForm)

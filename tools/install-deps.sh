@@ -6,21 +6,35 @@
 
 # Installs the Debian packages udjat needs to build, test, package and run,
 # but only those that are missing. Quiet when everything is present.
+# usage: install-deps.sh            for Linux
+#        install-deps.sh windows    for the Windows build and its tests
 set -euo pipefail
 
 packages=(
   # build
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config libxcb1-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  # Qt's own texts in Bulgarian
+  qt6-translations-l10n
   # "Times New Roman" resolves to its metric twin, Liberation Serif
   fonts-liberation2 fontconfig
   # headless tests, screenshots, benchmarks
-  xvfb xauth python3 python3-xlib
-  # end-to-end test through the accessibility bus
-  dbus dbus-bin at-spi2-core python3-pyatspi python3-gi
-  # desktop-file and metainfo validators, Debian package
-  desktop-file-utils appstream dpkg-dev file
+  xvfb xauth xdotool python3 python3-xlib
+  # end-to-end tests through the accessibility bus, and the screen reader
+  dbus dbus-bin at-spi2-core python3-pyatspi python3-gi orca speech-dispatcher
+  # launcher, metainfo, manual page and licence checks; the Debian package
+  desktop-file-utils appstream man-db reuse dpkg-dev debhelper lintian file
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    # the cross compiler and Qt's build
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+    # the installer, the portable zip and reading back the version resource
+    nsis zip unzip libimage-exiftool-perl
+    # running the Windows build and its tests
+    wine wine64 fonts-wine
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -49,7 +49,7 @@ MainForm::MainForm(QWidget *parent)
     }
     for (QPushButton *button : Command1) {
         connect(button, &QPushButton::clicked, this,
-                [this] { m_announcer->announce(ui->Text1_0->toPlainText()); });
+                [this] { m_announcer->announce(ui->Text1_0->toPlainText().trimmed()); });
     }
 }
 

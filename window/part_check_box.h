@@ -8,15 +8,15 @@
 
 // A part's check box. The pupil moves it only between unticked and ticked;
 // a click on a box that code has greyed ticks it. The whole coloured row
-// takes the click, however short the caption.
+// takes the click, however short the caption, and assistive tools are told
+// the same area.
 class PartCheckBox : public QCheckBox
 {
     Q_OBJECT
 
 public:
-    using QCheckBox::QCheckBox;
+    explicit PartCheckBox(QWidget *parent = nullptr);
 
 protected:
     void nextCheckState() override;
-    bool hitButton(const QPoint &pos) const override;
 };

@@ -5,12 +5,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Drives udjat through the accessibility bus: finds its controls by role and
-name, toggles and presses them, and reads the report back."""
+name, toggles and presses them, and reads the report back.
+
+usage: drive_udjat.py path/to/udjat   (inside x11_session.sh)
+
+It listens first and starts the program after, as a screen reader that is
+already running at login would: a listener that registers while the program
+is starting may go unheard by it."""
+import os
+import subprocess
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, Gio, GLib
 
 NAMES = ["по-голямата част от окото", "зеница", "вежда",
          "по-малката част от окото", "капка сълза", "знак на сокола"]
@@ -58,6 +66,19 @@ def find_app():
     return wait_for("udjat on the accessibility bus", look, timeout=30)
 
 
+def application_locale(app):
+    """The language the program tells the accessibility bus (its messages locale)."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, None, 0, -1).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    return bus.call_sync(app.app.bus_name, "/org/a11y/atspi/accessible/root",
+                         "org.a11y.atspi.Application", "GetLocale",
+                         GLib.Variant("(u)", (Atspi.LocaleType.MESSAGES,)), None, 0, -1).unpack()[0]
+
+
 def descendants(root, role):
     return pyatspi.utils.findAllDescendants(root, lambda a: a.getRole() == role)
 
@@ -80,17 +101,37 @@ def main():
     pyatspi.Registry.registerEventListener(
         lambda event: name_changes.append(event.source.name),
         "object:property-change:accessible-name")
+    pump()
+    program = subprocess.Popen([sys.argv[1]],
+                               env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    try:
+        drive()
+    finally:
+        program.terminate()
+        program.wait(timeout=10)
 
+
+def drive():
     app = find_app()
     frame = wait_for("the window", lambda: descendants(app, pyatspi.ROLE_FRAME)
                      or descendants(app, pyatspi.ROLE_WINDOW))[0]
-    if not frame.name.endswith(" История - амулет Уаджет"):
+    if frame.name != "Уаджет - окото на Ра. История - амулет Уаджет":
         fail(f"window named {frame.name!r}")
 
     boxes = sorted(descendants(frame, pyatspi.ROLE_CHECK_BOX),
                    key=lambda a: NAMES.index(a.name) if a.name in NAMES else 99)
     if [b.name for b in boxes] != NAMES:
         fail(f"check boxes {[b.name for b in boxes]}")
+    for box, name in zip(boxes, NAMES):
+        if not box.description.startswith(name + ", една "):
+            fail(f"box {name!r} described as {box.description!r}")
+        # The whole coloured row takes a click, and assistive tools are told so.
+        extents = box.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        if (extents.width, extents.height) != (201, 25):
+            fail(f"box {name!r} reports a hit area of {extents.width}x{extents.height}")
+    locale = application_locale(app)
+    if not locale.startswith("bg"):
+        fail(f"the program tells its language as {locale!r}")
     buttons = {b.name: b for b in descendants(frame, pyatspi.ROLE_PUSH_BUTTON)}
     for name in ("Изчисли", "Изтрий"):
         if name not in buttons:
