@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test seeds screenshot icon package bench clean
+.PHONY: all deps build run test seeds screenshot icon package bench windows test-windows bench-windows clean
 
 all: build
 
@@ -49,9 +49,23 @@ package: deps
 
 # Start-up and memory against the bare-toolkit floor, then time per click.
 bench: build
-	xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+	tests/e2e/x11_session.sh --no-bus \
 	    /usr/bin/python3 bench/startup.py $(RELEASE)/bin/udjat-floor $(RELEASE)/bin/udjat 21
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/bench_clicks 2>/dev/null | grep -A1 RESULT | grep -v -- --
+
+# Windows, cross-built here: build/windows/udjat-*-win64.zip and -setup.exe.
+windows:
+	@bash tools/windows/build.sh
+
+# The Qt Test suites under Wine, then the release: portable, installer, version.
+test-windows:
+	@bash tools/windows/test.sh
+
+# Start-up under Wine against a bare Qt window built the same way.
+bench-windows: windows
+	tests/e2e/x11_session.sh --no-bus env UDJAT_BENCH_RUNNER=tools/windows/wine-run.sh \
+	    /usr/bin/python3 bench/startup.py build/windows/udjat-*-win64/udjat-floor.exe \
+	    build/windows/udjat-*-win64/udjat.exe 11
 
 clean:
 	rm -rf build

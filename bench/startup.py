@@ -10,9 +10,11 @@ mapped (a MapNotify on the root window) and the peak resident memory (VmHWM)
 half a second later.
 
 usage: startup.py FLOOR UDJAT [RUNS]   (with DISPLAY set, e.g. under xvfb-run)
+UDJAT_BENCH_RUNNER, if set, is the command that runs both (as under Wine).
 """
 import os
 import select
+import shlex
 import statistics
 import subprocess
 import sys
@@ -45,7 +47,8 @@ def peak_memory_mib(pid):
 def run_once(conn, program):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     start = time.monotonic()
-    proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+    runner = shlex.split(os.environ.get("UDJAT_BENCH_RUNNER", ""))
+    proc = subprocess.Popen(runner + [program], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     try:
         mapped = wait_for_map(conn, 20)

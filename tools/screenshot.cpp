@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes a PNG of the window: as it opens, or after the typical use
-// (two parts ticked and the sum calculated) with --calculated.
+// Writes a PNG of the window: as it opens, after the typical use (two parts
+// ticked and the sum calculated) with --calculated, or after calculating all
+// six parts with --all.
 #include "main_form.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption calculated(QStringLiteral("calculated"),
                                         QStringLiteral("tick parts 1 and 0, then calculate"));
     parser.addOption(calculated);
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("tick all six parts, then calculate"));
+    parser.addOption(all);
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -28,6 +31,11 @@ int main(int argc, char *argv[])
     if (parser.isSet(calculated)) {
         window.SetTicked(1, true);
         window.SetTicked(0, true);
+        window.Command1_Click(0);
+    }
+    if (parser.isSet(all)) {
+        for (qint16 i = 0; i < 6; ++i)
+            window.SetTicked(i, true);
         window.Command1_Click(0);
     }
     QApplication::processEvents();
