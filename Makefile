@@ -63,9 +63,7 @@ test-windows:
 
 # Start-up under Wine against a bare Qt window built the same way.
 bench-windows: windows
-	tests/e2e/x11_session.sh --no-bus env UDJAT_BENCH_RUNNER=tools/windows/wine-run.sh \
-	    /usr/bin/python3 bench/startup.py build/windows/udjat-*-win64/udjat-floor.exe \
-	    build/windows/udjat-*-win64/udjat.exe 11
+	@bash tools/windows/bench.sh
 
 clean:
 	rm -rf build
