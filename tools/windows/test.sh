@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The udjat developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# `make test-windows`: builds the Windows release, runs the Qt Test suites
+# under Wine, then checks the release itself (check_release.py). Wine needs a
+# display even for Qt's offscreen platform, so all runs on a private Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+bash tools/windows/build.sh
+version=$(cat build/windows/version.txt)
+session=tests/e2e/x11_session.sh
+$session --no-bus ctest --test-dir build/windows --output-on-failure -j 2
+$session --no-bus /usr/bin/python3 tools/windows/check_release.py build/windows "$version" docs/windows.png
