@@ -29,8 +29,8 @@ if [ "${1:-}" = windows ]; then
   packages+=(
     # the cross compiler and Qt's build
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-    # the installer, the portable zip and reading back the version resource
-    nsis zip unzip libimage-exiftool-perl
+    # the installer, and reading back the version resource
+    nsis libimage-exiftool-perl
     # running the Windows build and its tests
     wine wine64 fonts-wine
   )
