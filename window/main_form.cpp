@@ -28,6 +28,7 @@ MainForm::MainForm(QWidget *parent)
     Check1 = {ui->Check1_0, ui->Check1_1, ui->Check1_2, ui->Check1_3, ui->Check1_4, ui->Check1_5};
     Command1 = {ui->Command1_0, ui->Command1_1};
     describeForAssistiveTools();
+    m_announcer = new Announcer(this);
 
     // The stored assignment ends every line with a line break; the report keeps CR LF.
     m_reportText = ui->Text1_0->toPlainText().replace(QLatin1Char('\n'), CrLf);
@@ -65,7 +66,6 @@ void MainForm::describeForAssistiveTools()
             QStringLiteral("%1, %2").arg(part.name, part.fractionInWords));
     }
     ui->Picture1->setAccessibleDescription(EyeDiagram::describeLabels());
-    m_announcer = new Announcer(this);
 }
 
 QFont MainForm::windowFont()

@@ -6,7 +6,6 @@
 # licence. The target windows-release zips that folder and builds the
 # installer from it with NSIS.
 set(UDJAT_RELEASE_NAME udjat-${UDJAT_VERSION}-win64)
-set(UDJAT_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH "Where Qt's .qm catalogues are")
 set(portable ${CMAKE_BINARY_DIR}/${UDJAT_RELEASE_NAME})
 
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)

@@ -35,4 +35,9 @@ mkdir -p "$WINEPREFIX"
     wineserver -w
     touch "$WINEPREFIX/.udjat-ready"
 ) 9>"$WINEPREFIX.lock"
+# Wine keeps the host's QT_* variables from Windows programs, unless they
+# come prefixed with WINE: hand ours over that way.
+while IFS='=' read -r name value; do
+    export "WINE$name=$value"
+done < <(env | grep '^QT_' || true)
 exec "$wine" "$@"
