@@ -9,7 +9,7 @@ display, and reports the median time from process start until its window is
 mapped (a MapNotify on the root window) and the peak resident memory (VmHWM)
 half a second later.
 
-usage: startup.py FLOOR UDJAT [RUNS]   (with DISPLAY set, e.g. under xvfb-run)
+usage: startup.py FLOOR UDJAT [RUNS]   (with DISPLAY set, e.g. in tests/e2e/x11_session.sh)
 UDJAT_BENCH_RUNNER, if set, is the command that runs both (as under Wine).
 """
 import os
