@@ -11,7 +11,7 @@ set -euo pipefail
 tree=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
-rm -rf "$out/src" "$out"/*.deb "$out"/*.ddeb "$out"/*.buildinfo "$out"/*.changes
+rm -rf "$out/src" "$out"/*.deb "$out"/*.buildinfo "$out"/*.changes
 mkdir "$out/src"
 tar -C "$tree" --exclude=./build --exclude=./.git -cf - . | tar -C "$out/src" -xf -
 (cd "$out/src" && dpkg-buildpackage -us -uc -b) >"$out/build.log" 2>&1 \

@@ -14,7 +14,7 @@
 namespace {
 
 // Indexed like the eye parts.
-constexpr std::array<QStringView, 6> LabelPlaces{
+constexpr std::array<QStringView, EyeParts.size()> LabelPlaces{
     u"в черно, вляво в окото",
     u"в бяло, върху черния кръг на зеницата",
     u"в червено, над веждата вляво",

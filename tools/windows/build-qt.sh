@@ -49,7 +49,7 @@ apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_di
 log "fetching the source index"
 apt-get "${apt_private[@]}" update
 
-fetch_source() {  # package directory-name
+fetch_source() {  # source-package folder-name binary-package-of-the-host-Qt
   ( cd "$work" && apt-get "${apt_private[@]}" source "$1=$(dpkg-query -W -f='${source:Version}' "$3")" ) >&2 \
     && mv "$work/$1-"*/ "$work/$2"
 }
@@ -98,7 +98,7 @@ cd "$work/qtbase-build"
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 \
   || { tail -40 configure.log >&2; exit 1; }
 
-log "building qtbase (about 30 minutes on 2 cores)"
+log "building qtbase (about 20 minutes on 2 cores)"
 build
 
 log "building qtsvg"
