@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -15,22 +16,29 @@ struct EyePart
 {
     qint16 index;
     QStringView name;
-    // Its fraction as a reader says it, for assistive tools.
-    QStringView fractionInWords;
+    // The ordinal of its denominator, as said after "една" and after any
+    // other number: "една осма", "три осми".
+    QStringView ordinalOne;
+    QStringView ordinalMany;
 };
 
 // The common denominator of every part, 2 to the power 6.
 inline constexpr qint16 FullMeasure = qint16(1) << 6;
 
 inline constexpr std::array<EyePart, 6> EyeParts{{
-    {0, u"по-голямата част от окото", u"една втора"},
-    {1, u"зеница", u"една четвърт"},
-    {2, u"вежда", u"една осма"},
-    {3, u"по-малката част от окото", u"една шестнадесета"},
-    {4, u"капка сълза", u"една тридесет и втора"},
-    {5, u"знак на сокола", u"една шестдесет и четвърта"},
+    {0, u"по-голямата част от окото", u"втора", u"втори"},
+    {1, u"зеница", u"четвърт", u"четвърти"},
+    {2, u"вежда", u"осма", u"осми"},
+    {3, u"по-малката част от окото", u"шестнадесета", u"шестнадесети"},
+    {4, u"капка сълза", u"тридесет и втора", u"тридесет и втори"},
+    {5, u"знак на сокола", u"шестдесет и четвърта", u"шестдесет и четвърти"},
 }};
 
 // Greatest common divisor of numerator and 64, by repeated subtraction.
 // Total: 0 gives 64, a negative numerator is taken by its magnitude.
 qint16 EuclidGcd(qint16 numerator);
+
+// A fraction as a teacher says it, for a voice that reads no symbols: 9/64 is
+// "девет шестдесет и четвърти". For a numerator 1 to 63 over a part's
+// denominator; anything else keeps its digits.
+QString FractionInWords(int numerator, int denominator);

@@ -7,6 +7,8 @@
 #include "eye_parts.h"
 #include "window_operations.h"
 
+#include <QStringList>
+
 namespace {
 
 // Every addition to the report is a read of the whole text and a replace.
@@ -43,4 +45,30 @@ void CalculateSum(WindowOperations &window)
         append(window, QStringLiteral("Проста дроб: ") + QString::number(sum / gcd)
                            + QStringLiteral("/") + QString::number(64 / gcd));
     }
+}
+
+QString SpokenSum(const WindowOperations &window)
+{
+    QStringList fractions;
+    int sum = 0;
+    for (const EyePart &part : EyeParts) {
+        if (window.IsTicked(part.index)) {
+            fractions << FractionInWords(1, 2 << part.index);
+            sum += FullMeasure >> (part.index + 1);
+        }
+    }
+    if (sum == 0)
+        return QStringLiteral("Липсва избрана част!");
+
+    // "една втора, една четвърт и една осма"
+    const QString last = fractions.takeLast();
+    const QString listed = fractions.isEmpty() ? last : fractions.join(QStringLiteral(", ")) + QStringLiteral(" и ") + last;
+    QString spoken = QStringLiteral("Сумата се формира от %1. Изчислената дроб е %2.")
+                         .arg(listed, FractionInWords(sum, FullMeasure));
+    const int gcd = EuclidGcd(qint16(sum));
+    if (gcd != 1) {
+        spoken += QStringLiteral(" Простата дроб е %1.")
+                      .arg(FractionInWords(sum / gcd, FullMeasure / gcd));
+    }
+    return spoken;
 }

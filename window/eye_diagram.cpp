@@ -29,9 +29,8 @@ QString EyeDiagram::describeLabels()
 {
     QStringList sentences;
     for (const EyePart &part : EyeParts) {
-        const int denominator = 2 << part.index;
-        sentences << QStringLiteral("%1: 1/%2, %3.")
-                         .arg(part.name).arg(denominator).arg(LabelPlaces[part.index]);
+        sentences << QStringLiteral("%1, %2, %3.")
+                         .arg(part.name, FractionInWords(1, 2 << part.index), LabelPlaces[part.index]);
     }
     return sentences.join(QLatin1Char(' '));
 }

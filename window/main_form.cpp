@@ -42,16 +42,16 @@ MainForm::MainForm(QWidget *parent)
 
     // What the pupil did is spoken where the pupil is: focus stays put. Only
     // the pupil's own ticks are spoken, not those an erase undoes.
-    for (QCheckBox *box : Check1) {
-        connect(box, &QCheckBox::clicked, this, [this, box](bool ticked) {
-            m_announcer->announce(box->text() + (ticked ? QStringLiteral(", отметната")
-                                                        : QStringLiteral(", неотметната")));
+    // A voice says fractions in words: "1/8" would come out as "1 slash 8".
+    for (const EyePart &part : EyeParts) {
+        connect(Check1[part.index], &QCheckBox::clicked, this, [this, part](bool ticked) {
+            m_announcer->announce(ticked ? FractionInWords(1, 2 << part.index) + QStringLiteral(", отметната")
+                                         : PartName(part.index) + QStringLiteral(", неотметната"));
         });
     }
-    for (QPushButton *button : Command1) {
-        connect(button, &QPushButton::clicked, this,
-                [this] { m_announcer->announce(ui->Text1_0->toPlainText().trimmed()); });
-    }
+    connect(Command1[0], &QPushButton::clicked, this, [this] { m_announcer->announce(SpokenSum(*this)); });
+    connect(Command1[1], &QPushButton::clicked, this,
+            [this] { m_announcer->announce(ui->Text1_0->toPlainText().trimmed()); });
 }
 
 MainForm::~MainForm() = default;
@@ -63,7 +63,7 @@ void MainForm::describeForAssistiveTools()
                       + windowTitle().section(QLatin1Char(' '), 1));
     for (const EyePart &part : EyeParts) {
         Check1[part.index]->setAccessibleDescription(
-            QStringLiteral("%1, %2").arg(part.name, part.fractionInWords));
+            QStringLiteral("%1, %2").arg(part.name, FractionInWords(1, 2 << part.index)));
     }
     ui->Picture1->setAccessibleDescription(EyeDiagram::describeLabels());
 }

@@ -3,11 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a blind pupil hears: starts a speech server with a silent voice, the
 screen reader Orca and then udjat, works the window with real X key events
-(xdotool) and checks what Orca speaks at each step. Prints the transcript
-when a check fails.
+(xdotool) and checks what Orca speaks at each step, and what the voice is
+handed after the speech server's symbol processing, under an English and a
+Bulgarian desktop. Prints the transcript when a check fails.
 
 usage: orca_check.py path/to/udjat   (inside x11_session.sh)"""
+import html
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -30,16 +33,18 @@ STEPS += [
     ("Tab to Изчисли", ["Tab"], ["Изчисли push button"]),
     ("Tab to Изтрий", ["Tab"], ["Изтрий push button"]),
     ("Tab to the diagram", ["Tab"], ["Рисунка на окото Уаджет image",
-                                     "по-голямата част от окото: 1/2", "знак на сокола: 1/64"]),
+                                     "зеница, една четвърт",
+                                     "знак на сокола, една шестдесет и четвърта"]),
     ("Tab to the report", ["Tab"], ["Отчет read only text"]),
     ("Tab, Tab to зеница", ["Tab", "Tab"], ["зеница check box not checked"]),
-    ("tick зеница", ["space"], ["1/4, отметната"]),
+    ("tick зеница", ["space"], ["една четвърт, отметната"]),
     ("back to the larger part", ["shift+Tab"], ["по-голямата част от окото check box"]),
-    ("tick it", ["space"], ["1/2, отметната"]),
+    ("tick it", ["space"], ["една втора, отметната"]),
     ("Tab to 1/4", ["Tab"], ["1/4 check box checked", "зеница, една четвърт"]),
     ("Tab on to Изчисли", ["Tab"] * 5, ["Изчисли push button"]),
-    ("calculate", ["space"], ["Сумата се формира от:", "/ 1/2 / 1/4 /",
-                              "Изчислената дроб е: 48/64 / Проста дроб: 3/4"]),
+    ("calculate", ["space"], ["Сумата се формира от една втора и една четвърт. "
+                              "Изчислената дроб е четиридесет и осем шестдесет и четвърти. "
+                              "Простата дроб е три четвърти."]),
     ("Tab to Изтрий", ["Tab"], ["Изтрий push button"]),
     ("erase", ["space"], ["Направете нов избор!"]),
     ("back to Изчисли", ["shift+Tab"], ["Изчисли push button"]),
@@ -97,43 +102,87 @@ class Speech:
         return self.lines()[start:]
 
 
-def speech_dispatcher_config(home):
-    """Debian's own settings, with the silent dummy voice on a null device."""
+# Steps whose speech is the program's own announcement or description: what
+# the voice is handed there must hold no symbol it would spell out.
+ANNOUNCING = {"Tab to the diagram", "tick зеница", "tick it", "calculate", "erase",
+              "calculate nothing"}
+SYMBOL_WORDS = ["slash", "colon", "наклонена черта", "двоеточие", "/", ":"]
+
+
+def speech_dispatcher_config(home, log_dir):
+    """Debian's own settings, with the silent dummy voice on a null device,
+    logging each message before and after its symbol processing."""
     folder = os.path.join(home, ".config", "speech-dispatcher")
     os.makedirs(folder)
     skip = ("Include", "LogLevel", "LogDir", "AudioOutputMethod", "DefaultModule")
     with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
         kept = [l for l in f if not l.strip().startswith(skip)]
     kept += ['AddModule "dummy" "sd_dummy" ""\n', 'AudioOutputMethod "alsa"\n',
-             'AudioALSADevice "null"\n', 'DefaultModule "dummy"\n', 'LogLevel 0\n']
+             'AudioALSADevice "null"\n', 'DefaultModule "dummy"\n', 'LogLevel 5\n',
+             f'LogDir "{log_dir}"\n']
     with open(os.path.join(folder, "speechd.conf"), "w", encoding="utf-8") as f:
         f.writelines(kept)
 
 
-def main():
-    work = tempfile.mkdtemp()
+def squash(text):
+    return " ".join(re.sub(r"<mark [^>]*/>|</?speak>", "", html.unescape(text)).split())
+
+
+def voice_texts(log_dir):
+    """{Orca's text: what the voice was handed}, from the speech server's log
+    records "before: |SSML|" and "after: |SSML|"."""
+    try:
+        with open(os.path.join(log_dir, "speech-dispatcher.log"), encoding="utf-8",
+                  errors="replace") as f:
+            log = f.read()
+    except FileNotFoundError:
+        return {}
+    voiced, waiting = {}, []
+    for record in re.split(r"^\[[^\]\n]*\] speechd:\s*", log, flags=re.M):
+        m = re.match(r"(before|after): \|(.*)\|\s*$", record, re.S)
+        if m and m.group(1) == "before":
+            waiting.append(squash(m.group(2)))
+        elif m and waiting:
+            voiced[waiting.pop(0)] = squash(m.group(2))
+    return voiced
+
+
+def bulgarian_locale(work):
+    """A Bulgarian desktop's locale, compiled into the test's own folder."""
+    path = os.path.join(work, "locale")
+    os.makedirs(path)
+    subprocess.run(["localedef", "-i", "bg_BG", "-f", "UTF-8", os.path.join(path, "bg_BG.UTF-8")],
+                   check=True, capture_output=True)
+    return path
+
+
+def session(program_path, locale, work):
+    """Plays STEPS in the folder work; returns the failures and the transcript."""
+    log_dir = os.path.join(work, "speechd-log")
+    os.makedirs(log_dir)
     env = dict(os.environ, HOME=work, XDG_CONFIG_HOME=os.path.join(work, ".config"),
                XDG_DATA_HOME=os.path.join(work, "data"), XDG_CACHE_HOME=os.path.join(work, "cache"),
-               LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
-    speech_dispatcher_config(work)
+               LANG=locale, LC_ALL=locale, LANGUAGE="")
+    if locale.startswith("bg"):
+        env["LOCPATH"] = bulgarian_locale(work)
+    speech_dispatcher_config(work, log_dir)
     socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
     speech = Speech(os.path.join(work, "speech.txt"))
     quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env)
     started = [subprocess.Popen(["speech-dispatcher", "-s", "-c", "unix_socket", "-S", socket,
                                  "-t", "0"], **quiet)]
-    transcript = []
+    transcript, failures = [], []
     try:
         wait_until(lambda: os.path.exists(socket), 10, "the speech server")
         started.append(subprocess.Popen(["/usr/bin/python3", os.path.join(HERE, "orca_tap.py"),
                                          speech.path], **quiet))
         wait_until(speech.lines, 40, "Orca to start speaking")
         time.sleep(1)
-        program = subprocess.Popen([sys.argv[1]], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        program = subprocess.Popen([program_path], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                    env=dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         started.append(program)
         window = wait_until(lambda: xdotool("search", "--onlyvisible", "--pid", str(program.pid)).split(),
                             20, "the window")[-1]
-        failures = []
         for step, keys, expected in STEPS:
             if keys:
                 said = speech.after(lambda: [press(k) for k in keys])
@@ -141,17 +190,38 @@ def main():
                 said = speech.after(lambda: xdotool("windowfocus", "--sync", window))
             transcript.append((step, said))
             heard = "\n".join(said)
+            # Orca's own words (roles, states) are English only under C.
+            expected = [t for t in expected if locale.startswith("C") or not re.search("[A-Za-z]", t)]
             failures += [f"{step}: Orca did not say {text!r}" for text in expected if text not in heard]
     finally:
         for process in reversed(started):
             process.terminate()
             process.wait(timeout=10)
-    if failures:
-        for step, said in transcript:
-            print(f"{step}:" + "".join(f"\n    {line}" for line in said))
-        print("\n".join(failures))
-        return 1
-    return 0
+    voiced = voice_texts(log_dir)
+    for (step, said), (_, _, expected) in zip(list(transcript), STEPS):
+        if step not in ANNOUNCING:
+            continue
+        texts = [voiced.get(squash(line), "") for line in said]
+        transcript.append((f"{step}, as voiced", texts))
+        failures += [f"{step}: the voice was handed {text!r}" for text in texts
+                     if any(word in text for word in SYMBOL_WORDS)]
+        failures += [f"{step}: the voice was not handed {text!r}" for text in expected
+                     if not re.search("[A-Za-z]", text) and text not in " ".join(texts)]
+    return [f"{locale}: {failure}" for failure in failures], transcript
+
+
+def main():
+    failed = False
+    for locale in ["C.UTF-8", "bg_BG.UTF-8"]:
+        with tempfile.TemporaryDirectory() as work:
+            failures, transcript = session(sys.argv[1], locale, work)
+        if failures:
+            failed = True
+            print(f"--- {locale}")
+            for step, said in transcript:
+                print(f"{step}:" + "".join(f"\n    {line}" for line in said))
+            print("\n".join(failures))
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":
