@@ -22,6 +22,8 @@ packages=(
   xvfb xauth xdotool python3 python3-xlib
   # end-to-end tests through the accessibility bus, and the screen reader
   dbus dbus-bin at-spi2-core python3-pyatspi python3-gi orca speech-dispatcher
+  # a Bulgarian desktop for the screen reader test, compiled into its own folder
+  locales
   # launcher, metainfo, manual page and licence checks; the Debian package
   desktop-file-utils appstream man-db reuse dpkg-dev debhelper lintian file
 )

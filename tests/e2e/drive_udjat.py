@@ -144,7 +144,7 @@ def drive():
     if not read_report().startswith("Съществува египетски амулет Уаджет"):
         fail("the report box does not start with the assignment")
     images = descendants(frame, pyatspi.ROLE_IMAGE)
-    if not images or "1/8" not in images[0].description:
+    if not images or "една осма" not in images[0].description:
         fail("the diagram is not an image with a description")
 
     print("What an assistive tool meets, read from the bus:")

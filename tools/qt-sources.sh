@@ -1,0 +1,71 @@
+# SPDX-FileCopyrightText: 2026 The udjat developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sourced by the scripts that build Qt for another platform: fetches the
+# source of the Qt that Debian ships (qtbase and qtsvg) into the current
+# folder, and builds a configured Qt module with a line of progress now and
+# then. Needs $work (a scratch folder), $jobs and a log function.
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
+qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
+qt_sources_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# qtbase and qtsvg into $work/qtbase and $work/qtsvg. A private apt
+# configuration with deb-src for the suites the system uses keeps the
+# machine's own sources as they are. Debian's qt6-svg source may be missing
+# from the mirror: Qt's own tarball stands in, checked by its hash.
+fetch_qt_sources() {
+  local apt_dir=$work/apt f
+  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] || continue
+    case "$f" in
+      *.sources) sed 's/^Types:.*/Types: deb-src/' "$f" >"$apt_dir/$(basename "$f")" ;;
+      *) sed -n 's/^deb /deb-src /p' "$f" >"$apt_dir/$(basename "$f")" ;;
+    esac
+  done
+  apt_private=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$apt_dir"
+               -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+               -o APT::Sandbox::User=root -qq)
+  log "fetching the source index"
+  apt-get "${apt_private[@]}" update
+  log "fetching Debian's qt6-base source"
+  fetch_source qt6-base qtbase qt6-base-dev
+  log "fetching Debian's qt6-svg source"
+  if ! fetch_source qt6-svg qtsvg qt6-svg-dev 2>/dev/null; then
+    local tarball
+    tarball=$(qtsvg_tarball) || exit 1
+    log "using $tarball instead"
+    echo "$qtsvg_sha256  $tarball" | sha256sum -c --quiet
+    rm -rf "$work/qtsvg" && mkdir "$work/qtsvg"
+    tar -xJf "$tarball" -C "$work/qtsvg" --strip-components=1
+  fi
+}
+
+fetch_source() {  # source-package folder-name binary-package-of-the-host-Qt
+  ( cd "$work" && apt-get "${apt_private[@]}" source "$1=$(dpkg-query -W -f='${source:Version}' "$3")" ) >&2 \
+    && mv "$work/$1-"*/ "$work/$2"
+}
+
+# The first of: $UDJAT_QTSVG_TARBALL, the copy kept in the repository (not in
+# the source package), the shared folder beside the checkout.
+qtsvg_tarball() {
+  local name=qtsvg-everywhere-src-$qt_version.tar.xz candidate
+  for candidate in ${UDJAT_QTSVG_TARBALL:-} "$qt_sources_dir/windows/sources/$name" \
+                   "$qt_sources_dir/../../shared/qt-sources/$name"; do
+    [ -f "$candidate" ] && { echo "$candidate"; return 0; }
+  done
+  echo "Debian's qt6-svg source could not be downloaded. Provide Qt's own" >&2
+  echo "$name and name it in UDJAT_QTSVG_TARBALL." >&2
+  return 1
+}
+
+# Builds and installs the module configured in the current folder, showing
+# one of ninja's [n/total] lines in fifty; the compiler's chatter goes to
+# build.log, shown when a step fails.
+build_qt_module() {  # label
+  cmake --build . --parallel "$jobs" 2>&1 | tee build.log \
+    | awk -v label="$1" '/^\[[0-9]+\/[0-9]+\]/ { if (++n % 50 == 0) { print "[" label " " strftime("%H:%M:%S") "] " $1; fflush() } }' >&2 \
+    || { tail -40 build.log >&2; exit 1; }
+  cmake --install . >/dev/null
+}
