@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test seeds screenshot icon package bench windows test-windows bench-windows clean
+.PHONY: all deps build run test seeds screenshot icon package source-package package-check bench windows test-windows bench-windows clean
 
 all: build
 
@@ -46,6 +46,14 @@ icon: build
 # The Debian package, built as Debian builds it: build/deb/udjat_*_amd64.deb
 package: deps
 	bash tools/build-deb.sh build/deb
+
+# The source package from the committed tree: build/deb/udjat_*.dsc and its tarballs.
+source-package: deps
+	@bash tools/build-source-package.sh build/deb
+
+# The source package built in a clean bookworm chroot, twice, then autopkgtest.
+package-check: deps
+	@bash tools/package-check.sh
 
 # Start-up and memory against the bare-toolkit floor, then time per click.
 bench: build

@@ -26,6 +26,8 @@ packages=(
   locales
   # launcher, metainfo, manual page and licence checks; the Debian package
   desktop-file-utils appstream man-db reuse dpkg-dev debhelper lintian file
+  # the source package built in a clean chroot, and its autopkgtest
+  git xz-utils mmdebstrap autopkgtest
 )
 if [ "${1:-}" = windows ]; then
   packages+=(
