@@ -8,6 +8,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WASM
+#include "browser.h"
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -16,10 +20,15 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(UDJAT_APP_ID));
     QApplication::setFont(MainForm::windowFont());
 
+#ifdef Q_OS_WASM
+    prepareForBrowser();
+    MainForm window;
+    showInBrowser(window);
+#else
     useBulgarianThroughout();
-
     MainForm window;
     window.show();
+#endif
     const WindowDestroyWatch destroyWatch(window);
     return app.exec();
 }

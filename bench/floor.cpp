@@ -15,6 +15,10 @@ int main(int argc, char *argv[])
     QLabel label(QStringLiteral("Уаджет - окото на Ра"), &window);
     label.setFont(QFont(QStringLiteral("Times New Roman"), 12));
     label.move(64, 0);
+#ifdef Q_OS_WASM
+    window.showFullScreen();  // as udjat fills its page's canvas
+#else
     window.show();
+#endif
     return app.exec();
 }

@@ -27,7 +27,7 @@ version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 if [ ! -f "$tarball" ]; then
   log "making the $suite buildd chroot (a few minutes, once)"
   mkdir -p "$cache"
-  mmdebstrap --quiet --variant=buildd "$suite" "$tarball.part"
+  mmdebstrap --quiet --variant=buildd --format=tar "$suite" "$tarball.part"
   mv "$tarball.part" "$tarball"
 fi
 
@@ -71,8 +71,8 @@ in_root apt-get -qq -o APT::Install-Recommends=false build-dep -y "/build/$(base
 build() {  # folder DEB_BUILD_OPTIONS
   in_root install -d -o builder -g builder "/$1"
   as_builder sh -c "cd /$1 && dpkg-source -x /build/$(basename "$dsc") udjat >/dev/null \
-      && cd udjat && DEB_BUILD_OPTIONS='$2' dpkg-buildpackage -us -uc -b" >"$work/$1.log" 2>&1 \
-    || { tail -60 "$work/$1.log"; log "the build in /$1 failed"; exit 1; }
+      && cd udjat && DEB_BUILD_OPTIONS='$2' dpkg-buildpackage -us -uc -b" >"$work/${1//\//-}.log" 2>&1 \
+    || { tail -60 "$work/${1//\//-}.log"; log "the build in /$1 failed"; exit 1; }
 }
 log "building as an unprivileged user, tests on"
 build first ""

@@ -15,8 +15,19 @@ Announcer::Announcer(QWidget *parent)
     hide();
 }
 
+namespace {
+void (*s_echo)(const QString &) = nullptr;
+} // namespace
+
+void Announcer::setEcho(void (*echo)(const QString &message))
+{
+    s_echo = echo;
+}
+
 void Announcer::announce(const QString &message)
 {
+    if (s_echo)
+        s_echo(message);
     // Nobody listens: skip the hide and show.
     if (!QAccessible::isActive())
         return;

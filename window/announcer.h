@@ -17,4 +17,8 @@ public:
     explicit Announcer(QWidget *parent = nullptr);
 
     void announce(const QString &message);
+
+    // Where else every message goes: a browser page, which has no
+    // accessibility bridge, shows it in its live region.
+    static void setEcho(void (*echo)(const QString &message));
 };

@@ -9,12 +9,12 @@
 #include <QLocale>
 #include <QTranslator>
 
-bool useBulgarianThroughout()
+bool useBulgarianThroughout(const QString &folder)
 {
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     QLocale::setDefault(bulgarian);
     auto *qtTexts = new QTranslator(QCoreApplication::instance());
     return qtTexts->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                         folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder)
         && QCoreApplication::installTranslator(qtTexts);
 }

@@ -12,3 +12,4 @@ version=$(cat build/windows/version.txt)
 session=tests/e2e/x11_session.sh
 $session --no-bus ctest --test-dir build/windows --output-on-failure -j 2
 $session --no-bus /usr/bin/python3 tools/windows/check_release.py build/windows "$version" docs/windows.png
+$session --no-bus /usr/bin/python3 tools/windows/check_installers.py build/windows "$version"

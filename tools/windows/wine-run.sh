@@ -18,8 +18,9 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/../../build/windows/wine}
 export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: a test must never wait on their install dialogs.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko: a test must never wait on their install dialogs. No menu
+# builder: an installed shortcut must not reach the host desktop's menus.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 wine=/usr/lib/wine/wine64
 
 mkdir -p "$WINEPREFIX"

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "browser.h"
+
+#include "announcer.h"
+#include "bulgarian.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QWidget>
+
+#include <emscripten.h>
+
+namespace {
+
+// The page's live region (role "status"): a screen reader reads what changes.
+void toLiveRegion(const QString &text)
+{
+    // clang-format off
+    EM_ASM({
+        const region = document.getElementById('udjat-live');
+        if (region)
+            region.textContent = UTF8ToString($0);
+    }, text.toUtf8().constData());
+    // clang-format on
+}
+
+QString roleInWords(const QAccessibleInterface &control)
+{
+    switch (control.role()) {
+    case QAccessible::CheckBox:
+        return control.state().checked ? QStringLiteral("поле за отметка, с отметка")
+                                       : QStringLiteral("поле за отметка, без отметка");
+    case QAccessible::Button:
+        return QStringLiteral("бутон");
+    case QAccessible::Graphic:
+        return QStringLiteral("изображение");
+    case QAccessible::EditableText:
+        return control.state().readOnly ? QStringLiteral("текст само за четене")
+                                        : QStringLiteral("текст");
+    default:
+        return QString();
+    }
+}
+
+// Where keyboard focus went, as a screen reader would say it. A ticked box's
+// name is its fraction in digits; its description says it in words.
+void announceFocus(QWidget *now)
+{
+    QAccessibleInterface *control = now ? QAccessible::queryAccessibleInterface(now) : nullptr;
+    if (!control)
+        return;
+    const QString name = control->role() == QAccessible::CheckBox
+        ? control->text(QAccessible::Description)
+        : control->text(QAccessible::Name);
+    toLiveRegion(QStringList{name, roleInWords(*control)}.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+void prepareForBrowser()
+{
+    for (const char *face : {":/udjat/fonts/LiberationSerif-Regular.ttf",
+                             ":/udjat/fonts/LiberationSerif-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    useBulgarianThroughout(QStringLiteral(":/udjat/translations"));
+
+    Announcer::setEcho(toLiveRegion);
+    QObject::connect(qApp, &QApplication::focusChanged, qApp,
+                     [](QWidget *, QWidget *now) { announceFocus(now); });
+}
+
+void showInBrowser(QWidget &window)
+{
+    window.showFullScreen();
+}

@@ -1,0 +1,28 @@
+# SPDX-FileCopyrightText: 2026 The udjat developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The browser edition: the page udjat.html (Bulgarian, the window at its own
+# size, a live region for screen readers) beside what Qt builds; the core
+# suites, run in the browser's own number model; and the floor program, for
+# the load-time benchmark, on the same page.
+
+# The window's size, from its stored description.
+file(READ ${PROJECT_SOURCE_DIR}/window/MainForm.ui form)
+string(REGEX MATCH "<width>([0-9]+)</width>" _ "${form}")
+set(UDJAT_WINDOW_WIDTH ${CMAKE_MATCH_1})
+string(REGEX MATCH "<height>([0-9]+)</height>" _ "${form}")
+set(UDJAT_WINDOW_HEIGHT ${CMAKE_MATCH_1})
+
+foreach(page udjat udjat-floor)
+    set(UDJAT_WEB_APP ${page})
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/page.html.in ${CMAKE_BINARY_DIR}/site/${page}.html @ONLY)
+endforeach()
+
+qt_add_executable(udjat-floor ${PROJECT_SOURCE_DIR}/bench/floor.cpp)
+target_link_libraries(udjat-floor PRIVATE Qt6::Widgets)
+
+foreach(suite tst_eye_parts tst_sum_report)
+    qt_add_executable(${suite} ${PROJECT_SOURCE_DIR}/tests/${suite}.cpp)
+    target_include_directories(${suite} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${suite} PRIVATE Qt6::Test fraction)
+endforeach()
