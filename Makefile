@@ -6,7 +6,7 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test seeds screenshot icon package source-package package-check bench windows test-windows bench-windows clean
+.PHONY: all deps build run test seeds screenshot icon package source-package package-check bench windows test-windows bench-windows web test-web bench-web clean
 
 all: build
 
@@ -72,6 +72,18 @@ test-windows:
 # Start-up under Wine against a bare Qt window built the same way.
 bench-windows: windows
 	@bash tools/windows/bench.sh
+
+# The browser edition: build/web/udjat.html and the files it loads.
+web:
+	@bash tools/web/build.sh
+
+# The core suites in WebAssembly, then the page driven in headless Chromium.
+test-web:
+	@bash tools/web/test.sh
+
+# Load time in headless Chromium against a bare Qt window built the same way.
+bench-web:
+	@bash tools/web/bench.sh
 
 clean:
 	rm -rf build

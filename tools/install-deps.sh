@@ -8,6 +8,7 @@
 # but only those that are missing. Quiet when everything is present.
 # usage: install-deps.sh            for Linux
 #        install-deps.sh windows    for the Windows build and its tests
+#        install-deps.sh web        for the browser edition and its tests
 set -euo pipefail
 
 packages=(
@@ -33,10 +34,18 @@ if [ "${1:-}" = windows ]; then
   packages+=(
     # the cross compiler and Qt's build
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-    # the installer, and reading back the version resource
-    nsis libimage-exiftool-perl
+    # the two installers, and reading back the version resource
+    nsis msitools wixl libimage-exiftool-perl
     # running the Windows build and its tests
     wine wine64 fonts-wine
+  )
+fi
+
+if [ "${1:-}" = web ]; then
+  packages+=(
+    # Qt for WebAssembly and the browser edition: emscripten, Qt's build,
+    # the browser the page is tested in (through its DevTools protocol)
+    emscripten ninja-build chromium
   )
 fi
 

@@ -1,0 +1,130 @@
+#!/usr/bin/node
+// SPDX-FileCopyrightText: 2026 The udjat developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The browser edition as a pupil uses it: serves the site on the loopback,
+// opens udjat.html in headless Chromium and works it with real mouse, touch
+// and key events through the DevTools protocol. Checks the window's colours
+// against the desktop window's, what the live region says at each step and
+// that the accessibility tree carries it; saves a screenshot.
+//
+// usage: check_page.js SITE DESKTOP_SCREENSHOT.png OUT.png
+"use strict";
+const fs = require("fs");
+const { serve, Browser, evaluate, waitFor, readPng } = require("./cdp.js");
+
+// Points of the window (its own coordinates) that have one colour each.
+const SAMPLES = {
+  "title": [70, 12], "background": [5, 40], "row of зеница": [205, 84],
+  "diagram": [440, 190], "Изчисли": [250, 212], "Изтрий": [450, 212],
+};
+const ROW = (index) => [120, 52 + 32 * index];  // the middle of a part's row
+const REPORT = [200, 300];
+
+function fail(message) {
+  console.log("FAIL:", message);
+  process.exit(1);
+}
+
+async function main() {
+  const [site, desktopPng, out] = process.argv.slice(2);
+  const server = await serve(fs.realpathSync(site));
+  const browser = new Browser();
+  try {
+    const send = await browser.page();
+    const started = Date.now();
+    await send("Page.navigate", { url: `http://127.0.0.1:${server.address().port}/udjat.html` });
+    await waitFor("the window", () => evaluate(send, "window.udjatShownAt"), 120);
+    console.log(`  window shown ${((Date.now() - started) / 1000).toFixed(1)} s after navigation`);
+    const page = await evaluate(send, `({lang: document.documentElement.lang, title: document.title,
+        box: (() => { const r = document.getElementById("udjat-window").getBoundingClientRect();
+                      return [r.left, r.top, r.width, r.height]; })()})`);
+    if (page.lang !== "bg" || page.title !== "Уаджет")
+      fail(`page ${JSON.stringify(page)}`);
+    const [left, top] = page.box;
+    const at = ([x, y]) => ({ x: left + 1 + x, y: top + 1 + y });  // inside the canvas border
+    const shot = async () => readPng(Buffer.from(
+      (await send("Page.captureScreenshot", { format: "png" })).data, "base64"));
+    const live = () => evaluate(send, `document.getElementById("udjat-live").textContent`);
+    const said = async (what, text) => {
+      await waitFor(`the live region to say ${JSON.stringify(text)} (${what})`,
+                    async () => (await live()) === text, 10);
+      console.log(`  ${what}: ${JSON.stringify(text)}`);
+    };
+    const click = async (point, type = "mouse") => {
+      const { x, y } = at(point);
+      if (type === "touch") {
+        await send("Input.dispatchTouchEvent", { type: "touchStart", touchPoints: [{ x, y }] });
+        await send("Input.dispatchTouchEvent", { type: "touchEnd", touchPoints: [] });
+        return;
+      }
+      for (const kind of ["mousePressed", "mouseReleased"])
+        await send("Input.dispatchMouseEvent", { type: kind, x, y, button: "left", clickCount: 1 });
+    };
+    const key = async (name, shift = false) => {
+      const codes = { Tab: 9, " ": 32, Enter: 13 };
+      const base = { key: name, code: name === " " ? "Space" : name, windowsVirtualKeyCode: codes[name],
+                     modifiers: shift ? 8 : 0 };
+      await send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...base });
+      if (name === " " || name === "Enter")
+        await send("Input.dispatchKeyEvent", { type: "char", text: name === " " ? " " : "\r", ...base });
+      await send("Input.dispatchKeyEvent", { type: "keyUp", ...base });
+    };
+
+    // The same colours as the desktop window.
+    const desktop = readPng(fs.readFileSync(desktopPng));
+    let image = await shot();
+    for (const [name, [x, y]] of Object.entries(SAMPLES)) {
+      const want = desktop.pixel(x, y);
+      const { x: px, y: py } = at([x, y]);
+      const got = image.pixel(Math.round(px), Math.round(py));
+      console.log(`  colour of ${name}: ${got} (desktop ${want})`);
+      if (got.some((v, i) => Math.abs(v - want[i]) > 12))
+        fail(`the ${name} is ${got}, the desktop's ${want}`);
+    }
+
+    // The assignment scrolls under the mouse wheel.
+    const reportPixels = (img) => Array.from({ length: 60 }, (_, k) => img.pixel(
+      Math.round(at(REPORT).x) - 150 + 5 * k, Math.round(at(REPORT).y)).join()).join();
+    const before = reportPixels(image);
+    await send("Input.dispatchMouseEvent", { type: "mouseWheel", ...at(REPORT), deltaX: 0, deltaY: 120 });
+    await waitFor("the report box to scroll", async () => reportPixels(await shot()) !== before, 10);
+    console.log("  the report box scrolls under the wheel");
+
+    // The typical use: a click mid-row, the keyboard, a tap, then the sum.
+    await click(ROW(1));
+    await said("click mid-row on зеница", "една четвърт, отметната");
+    await key("Tab", true);
+    await said("Shift+Tab", "по-голямата част от окото, една втора, поле за отметка, без отметка");
+    await key(" ");
+    await said("Space", "една втора, отметната");
+    for (let i = 0; i < 6; i++)
+      await key("Tab");
+    await said("Tab to Изчисли", "Изчисли, бутон");
+    await key(" ");
+    await said("Изчисли", "Сумата се формира от една втора и една четвърт. Изчислената дроб е "
+               + "четиридесет и осем шестдесет и четвърти. Простата дроб е три четвърти.");
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    fs.writeFileSync(out, Buffer.from((await send("Page.captureScreenshot",
+      { format: "png", clip: { x: left, y: top, width: page.box[2], height: page.box[3], scale: 1 } })).data, "base64"));
+    await key("Tab");
+    await key("Enter");
+    await said("Enter on Изтрий", "Направете нов избор!");
+    await click(ROW(2), "touch");
+    await said("a tap on вежда", "една осма, отметната");
+
+    // What a screen reader reads from the page.
+    const { nodes } = await send("Accessibility.getFullAXTree");
+    const status = nodes.find((n) => n.role && n.role.value === "status"
+      && JSON.stringify(n).includes("една осма, отметната"));
+    if (!status)
+      fail("no status node with the last announcement in the accessibility tree");
+    console.log("  accessibility tree: a status node says \"една осма, отметната\"");
+    console.log("PASS: colours, wheel, mouse, keyboard, touch, live region");
+  } finally {
+    await browser.close();
+    server.close();
+  }
+}
+
+main().catch((error) => fail(error.message));

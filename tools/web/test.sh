@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The udjat developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# `make test-web`: builds the browser edition, runs the core suites under
+# node (the browser's number model), then the page itself in headless
+# Chromium (check_page.js), saving docs/browser.png.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+bash tools/web/build.sh tst_eye_parts tst_sum_report
+build=build/web-build/bin
+for suite in tst_eye_parts tst_sum_report; do
+  node tools/web/run_suite.js "$build/$suite.js" >"build/web-build/$suite.log" 2>&1 \
+    || { cat "build/web-build/$suite.log"; echo "FAIL: $suite in WebAssembly"; exit 1; }
+  grep '^Totals' "build/web-build/$suite.log" | sed "s|^|  $suite (WebAssembly): |"
+done
+node tools/web/check_page.js build/web docs/startup.png docs/browser.png
