@@ -14,7 +14,8 @@ trap 'rm -rf "$work"' EXIT
 [ "$(dpkg-parsechangelog -l "$tree/debian/changelog" -S Version)" = "$version-1" ] \
     || { echo "debian/changelog is not at $version-1"; exit 1; }
 
-DEB_BUILD_OPTIONS=nocheck "$tree/tools/build-deb.sh" "$work" >/dev/null
+DEB_BUILD_OPTIONS=nocheck "$tree/tools/build-deb.sh" "$work" >/dev/null \
+    || { echo "the package did not build (its log above)"; exit 1; }
 deb=$work/udjat_${version}-1_amd64.deb
 [ -f "$deb" ] && [ -f "$work/udjat-dbgsym_${version}-1_amd64.deb" ]
 echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes) and its dbgsym"

@@ -15,6 +15,6 @@ rm -rf "$out/src" "$out"/*.deb "$out"/*.buildinfo "$out"/*.changes
 mkdir "$out/src"
 tar -C "$tree" --exclude=./build --exclude=./.git -cf - . | tar -C "$out/src" -xf -
 (cd "$out/src" && dpkg-buildpackage -us -uc -b) >"$out/build.log" 2>&1 \
-    || { tail -40 "$out/build.log"; exit 1; }
+    || { echo "dpkg-buildpackage failed; the end of its log:" >&2; tail -40 "$out/build.log" >&2; exit 1; }
 rm -rf "$out/src"
 ls "$out"/*.deb

@@ -93,5 +93,5 @@ log "the two builds are byte-identical"
 log "autopkgtest on the installed package"
 autopkgtest --no-built-binaries "$out/udjat_${version}_amd64.deb" "$dsc" -- chroot "$root" \
   >"$out/autopkgtest.log" 2>&1 || { tail -60 "$out/autopkgtest.log"; log "autopkgtest failed"; exit 1; }
-sed -n '/^@@@@* summary/,$p' "$out/autopkgtest.log"
+awk '/@@@@ summary/ { on = 1; next } on && /^autopkgtest \[/ { exit } on' "$out/autopkgtest.log"
 log "passed"

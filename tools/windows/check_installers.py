@@ -44,6 +44,23 @@ def pe_flags(path):
     return flags
 
 
+MANIFESTS = {  # what each program's manifest must declare
+    "udjat.exe": [b'level="asInvoker"', b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", b"PerMonitorV2"],
+    "setup.exe": [b'level="requireAdministrator"', b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+                  b"PerMonitorV2"],
+}
+
+
+def check_manifest(path, wanted):
+    """The manifest resource is stored as its XML text."""
+    with open(path, "rb") as f:
+        data = f.read()
+    missing = [w.decode() for w in wanted if w not in data]
+    if missing:
+        fail(f"the manifest of {path} does not declare {missing}")
+    print(f"  {os.path.basename(path)} manifest: {', '.join(w.decode() for w in wanted)}")
+
+
 def check_pe(build, name):
     portable = os.path.join(build, name)
     shipped = [os.path.join(folder, f) for folder, _, files in os.walk(portable)
@@ -58,6 +75,8 @@ def check_pe(build, name):
         missing = [f for f in wanted if f not in flags]
         if missing:
             fail(f"{path} lacks {missing}")
+    check_manifest(os.path.join(portable, "udjat.exe"), MANIFESTS["udjat.exe"])
+    check_manifest(setup, MANIFESTS["setup.exe"])
 
 
 def drive_c_listing(drive_c):
