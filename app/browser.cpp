@@ -13,20 +13,19 @@
 #include <QFontDatabase>
 #include <QWidget>
 
-#include <emscripten.h>
+#include <emscripten/val.h>
+
+#include <string>
 
 namespace {
 
 // The page's live region (role "status"): a screen reader reads what changes.
 void toLiveRegion(const QString &text)
 {
-    // clang-format off
-    EM_ASM({
-        const region = document.getElementById('udjat-live');
-        if (region)
-            region.textContent = UTF8ToString($0);
-    }, text.toUtf8().constData());
-    // clang-format on
+    const emscripten::val region = emscripten::val::global("document")
+                                       .call<emscripten::val>("getElementById", std::string("udjat-live"));
+    if (!region.isNull())
+        region.set("textContent", text.toStdString());
 }
 
 QString roleInWords(const QAccessibleInterface &control)

@@ -14,7 +14,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 jobs=${JOBS:-$(nproc)}
 log() { echo "[qt-web $(date +%H:%M:%S)] $*" >&2; }
-work=/nonexistent
 source "$here/../qt-sources.sh"
 
 recipe_hash=$(cat "$0" "$here/../qt-sources.sh" "$here/emsdk-env.sh" | sha256sum | cut -c1-12)

@@ -77,12 +77,15 @@ class Browser {
     return send;
   }
 
-  close() {
-    this.process.kill();
-    return new Promise((resolve) => this.process.on("exit", () => {
-      fs.rmSync(this.profile, { recursive: true, force: true });
-      resolve();
-    }));
+  // Asks Chromium to quit, so that its helpers are gone before the profile is.
+  async close() {
+    const exited = new Promise((resolve) => this.process.on("exit", resolve));
+    await Promise.race([this.send("Browser.close").catch(() => {}),
+                        new Promise((resolve) => setTimeout(resolve, 5000))]);
+    const timer = setTimeout(() => this.process.kill("SIGKILL"), 10000);
+    await exited;
+    clearTimeout(timer);
+    fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
   }
 }
 

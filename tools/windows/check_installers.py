@@ -92,16 +92,21 @@ def drive_c_listing(drive_c):
 
 
 def uninstall_entries():
-    """{key: {value: data}} of the installed programs' list."""
-    out = wine("reg", "query", UNINSTALL, "/s", check=False).stdout
+    """{key: {value: data}} of the installed programs' list, read from an
+    export: reg query prints Cyrillic in the console's codepage, as "?"."""
+    with tempfile.TemporaryDirectory() as folder:
+        export = os.path.join(folder, "uninstall.reg")
+        wine("reg", "export", UNINSTALL, windows_path(export), "/y")
+        with open(export, encoding="utf-16") as f:
+            text = f.read()
     entries, key = {}, None
-    for line in out.splitlines():
-        if line.startswith("HKEY_"):
-            key = line.rsplit("\\", 1)[-1]
+    for line in text.splitlines():
+        if line.startswith("[") and line.endswith("]"):
+            key = line[1:-1].rsplit("\\", 1)[-1]
             entries[key] = {}
-        elif key and line.strip():
-            parts = line.strip().split(None, 2)
-            entries[key][parts[0]] = parts[2] if len(parts) > 2 else ""
+        elif key and line.startswith('"') and "=" in line:
+            name, value = line.split("=", 1)
+            entries[key][name.strip('"')] = value.strip('"').replace("\\\\", "\\")
     return entries
 
 
@@ -135,16 +140,20 @@ def check_nsis(build, name, drive_c):
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     wait_until("the program's window", lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", PRODUCT], capture_output=True).stdout)
-    wine(os.path.join(school, "uninstall.exe"), "/S")
-    time.sleep(5)
+    uninstall = subprocess.Popen([os.path.join(HERE, "wine-run.sh"), os.path.join(school, "uninstall.exe"),
+                                  "/S"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(8)
     left = [f for f in installed if not os.path.exists(os.path.join(school, f))]
     if left or not ours(uninstall_entries()):
         fail(f"uninstalled half while the program ran: {left or 'the entry'} gone")
-    print("  uninstall while the program runs: nothing removed while it ran")
+    print("  uninstall while the program runs: nothing removed while it runs "
+          f"(uninstaller {'waiting' if uninstall.poll() is None else f'ended with {uninstall.returncode}'})")
     wine("taskkill", "/IM", "udjat.exe", check=False)
     program.wait(timeout=30)
+    code = uninstall.wait(timeout=90)
     wait_until("the uninstall to finish once the program ended",
                lambda: not os.path.exists(os.path.join(school, "udjat.exe")), timeout=60)
+    print(f"  ... and once it ended, the uninstall finished (exit code {code})")
     wait_until("the uninstaller's own file to go",
                lambda: not os.path.exists(os.path.join(school, "uninstall.exe")), timeout=30)
 

@@ -11,5 +11,9 @@ bash tools/windows/build.sh
 version=$(cat build/windows/version.txt)
 session=tests/e2e/x11_session.sh
 $session --no-bus ctest --test-dir build/windows --output-on-failure -j 2
+# The release checks install and uninstall: a fresh Wine prefix, so that no
+# earlier run's leftovers hide or fake what an installer does.
+export WINEPREFIX=$PWD/build/windows/wine-release
+rm -rf "$WINEPREFIX"
 $session --no-bus /usr/bin/python3 tools/windows/check_release.py build/windows "$version" docs/windows.png
 $session --no-bus /usr/bin/python3 tools/windows/check_installers.py build/windows "$version"
