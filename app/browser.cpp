@@ -22,7 +22,7 @@ namespace {
 // The page's live region (role "status"): a screen reader reads what changes.
 void toLiveRegion(const QString &text)
 {
-    const emscripten::val region = emscripten::val::global("document")
+    emscripten::val region = emscripten::val::global("document")
                                        .call<emscripten::val>("getElementById", std::string("udjat-live"));
     if (!region.isNull())
         region.set("textContent", text.toStdString());
@@ -63,9 +63,7 @@ void announceFocus(QWidget *now)
 
 void prepareForBrowser()
 {
-    for (const char *face : {":/udjat/fonts/LiberationSerif-Regular.ttf",
-                             ":/udjat/fonts/LiberationSerif-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/udjat/fonts/LiberationSerif-Regular.ttf"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     useBulgarianThroughout(QStringLiteral(":/udjat/translations"));
 

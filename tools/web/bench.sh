@@ -5,7 +5,7 @@
 # `make bench-web`: load time of the browser edition against the floor.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash tools/web/build.sh udjat-floor >/dev/null
+bash tools/web/build.sh udjat-floor
 cp build/web-build/site/udjat-floor.html build/web-build/bin/udjat-floor.js \
    build/web-build/bin/udjat-floor.wasm build/web/
 node tools/web/bench_page.js build/web "${RUNS:-5}"
