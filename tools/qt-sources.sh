@@ -4,11 +4,31 @@
 # Sourced by the scripts that build Qt for another platform: fetches the
 # source of the Qt that Debian ships (qtbase and qtsvg) into the current
 # folder, and builds a configured Qt module with a line of progress now and
-# then. Needs $work (a scratch folder), $jobs and a log function.
+# then. Needs $jobs and a log function.
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
 qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
 qt_sources_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Sets $prefix, keyed by a hash of the recipe files given, so a changed
+# recipe builds anew and an unchanged one costs nothing; when that Qt is
+# built already, prints its prefix and ends the calling script. Otherwise
+# makes an empty scratch folder $work and goes there.
+use_cached_qt_or_start() {  # platform recipe-files...
+  local platform=$1 hash cache
+  shift
+  hash=$(cat "$@" | sha256sum | cut -c1-12)
+  cache=${UDJAT_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/udjat}
+  prefix=$cache/qt-$qt_version-$platform-$hash
+  if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+  fi
+  work=$cache/work-$platform-$hash
+  rm -rf "$work" "$prefix"
+  mkdir -p "$work"
+  cd "$work"
+}
 
 # qtbase and qtsvg into $work/qtbase and $work/qtsvg. A private apt
 # configuration with deb-src for the suites the system uses keeps the
@@ -68,4 +88,31 @@ build_qt_module() {  # label
     | awk -v label="$1" '/^\[[0-9]+\/[0-9]+\]/ { if (++n % 50 == 0) { print "[" label " " strftime("%H:%M:%S") "] " $1; fflush() } }' >&2 \
     || { tail -40 build.log >&2; exit 1; }
   cmake --install . >/dev/null
+}
+
+# Configures qtbase in $work/qtbase-build with the given options, installing
+# into $prefix, then builds it.
+build_qtbase() {  # label configure-options...
+  local label=$1
+  shift
+  log "configuring qtbase"
+  mkdir -p "$work/qtbase-build"
+  cd "$work/qtbase-build"
+  "$work/qtbase/configure" -prefix "$prefix" "$@" >configure.log 2>&1 \
+    || { tail -40 configure.log >&2; exit 1; }
+  log "building qtbase"
+  build_qt_module "$label"
+}
+
+# qtsvg on top of the qtbase in $prefix; then the prefix is marked complete
+# and the sources go.
+build_qtsvg_and_finish() {  # label
+  log "building qtsvg"
+  mkdir -p "$work/qtsvg-build"
+  cd "$work/qtsvg-build"
+  "$prefix/bin/qt-configure-module" "$work/qtsvg" >configure.log 2>&1 \
+    || { tail -40 configure.log >&2; exit 1; }
+  build_qt_module "$1"
+  touch "$prefix/.complete"
+  rm -rf "$work"
 }

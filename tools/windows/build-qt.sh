@@ -17,26 +17,12 @@ jobs=${JOBS:-$(nproc)}
 log() { echo "[qt-windows $(date +%H:%M:%S)] $*" >&2; }
 source "$here/../qt-sources.sh"
 
-recipe_hash=$(cat "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh" | sha256sum | cut -c1-12)
-cache=${UDJAT_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/udjat}
-prefix=$cache/qt-$qt_version-mingw64-$recipe_hash
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-work=$cache/work-$recipe_hash
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-cd "$work"
+use_cached_qt_or_start mingw64 "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh"
 fetch_qt_sources
 
 # FreeType (Qt's bundled copy) only because the offscreen platform, which the
 # tests run on, needs it; the program itself draws text with DirectWrite.
-log "configuring qtbase"
-mkdir -p "$work/qtbase-build"
-cd "$work/qtbase-build"
-"$work/qtbase/configure" -prefix "$prefix" \
+build_qtbase qt-windows \
   -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
   -qt-host-path /usr -release -shared -strip -nomake examples -nomake tests \
   -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config \
@@ -46,20 +32,7 @@ cd "$work/qtbase-build"
   -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-doubleconversion -qt-freetype \
   -- \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
-  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 \
-  || { tail -40 configure.log >&2; exit 1; }
-
-log "building qtbase (about 20 minutes on 2 cores)"
-build_qt_module qt-windows
-
-log "building qtsvg"
-mkdir -p "$work/qtsvg-build"
-cd "$work/qtsvg-build"
-"$prefix/bin/qt-configure-module" "$work/qtsvg" >configure.log 2>&1 \
-  || { tail -40 configure.log >&2; exit 1; }
-build_qt_module qt-windows
-
-touch "$prefix/.complete"
-rm -rf "$work"
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+build_qtsvg_and_finish qt-windows
 log "Qt for Windows is in $prefix"
 echo "$prefix"
