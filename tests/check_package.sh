@@ -20,7 +20,7 @@ deb=$work/udjat_${version}-1_amd64.deb
 [ -f "$deb" ] && [ -f "$work/udjat-dbgsym_${version}-1_amd64.deb" ]
 echo "built $(basename "$deb") ($(stat -c %s "$deb") bytes) and its dbgsym"
 
-report=$(lintian --allow-root --pedantic --suppress-tags initial-upload-closes-no-bugs "$work"/*.deb 2>&1 || true)
+report=$(TMPDIR=$work lintian --allow-root --pedantic --suppress-tags initial-upload-closes-no-bugs "$work"/*.deb 2>&1 || true)
 [ -z "$report" ] || { echo "lintian:"; echo "$report"; exit 1; }
 echo "lintian --pedantic: clean"
 

@@ -38,7 +38,8 @@ class Browser {
       "--no-first-run", "--disable-background-networking", "--disable-component-update",
       "--disable-sync", "--disable-quic", "--hide-scrollbars", "--force-device-scale-factor=1",
       "--window-size=800,600", `--user-data-dir=${this.profile}`, "about:blank",
-    ], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+    ], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"],
+         env: { ...process.env, TMPDIR: this.profile } });  // its scratch goes with the profile
     this.next = 1;
     this.pending = new Map();
     this.listeners = [];

@@ -33,6 +33,11 @@ def listing(portable):
     return found
 
 
+def size_kb(portable, files):
+    size = sum(os.path.getsize(os.path.join(portable, folder, name)) for folder, name in files)
+    return (size + 1023) // 1024
+
+
 def win(*parts):
     return "\\".join(p.replace("/", "\\") for p in parts if p)
 
@@ -50,10 +55,9 @@ def nsis(portable, files, out, a):
     with open(os.path.join(out, "uninstall-files.nsh"), "w", encoding="utf-8") as f:
         f.writelines(f'Delete "{win("$INSTDIR", folder, name)}"\n' for folder, name in files)
         f.writelines(f'RMDir "{win("$INSTDIR", folder)}"\n' for folder in folders)
-    size = sum(os.path.getsize(os.path.join(portable, folder, name)) for folder, name in files)
     with open(os.path.join(out, "release.nsh"), "w", encoding="utf-8") as f:
         f.write(f'!define PRODUCT "{a.product}"\n!define PUBLISHER "{a.publisher}"\n'
-                f"!define INSTALLED_SIZE_KB {(size + 1023) // 1024}\n")
+                f"!define INSTALLED_SIZE_KB {size_kb(portable, files)}\n")
 
 
 def wix(portable, files, out, a):
@@ -83,6 +87,7 @@ def wix(portable, files, out, a):
     text = template.substitute(
         product=a.product, publisher=a.publisher, version=a.version, homepage=a.homepage,
         icon=os.path.relpath(a.icon, out), downgrade_message=DOWNGRADE.format(a.product),
+        size_kb=size_kb(portable, files),
         product_code=guid("product:" + a.version), package_code=guid("package:" + a.version),
         shortcut_guid=guid("component:start-menu-shortcut"),
         directories="\n".join(lines), component_refs="\n".join(refs))
