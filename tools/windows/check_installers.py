@@ -5,8 +5,9 @@
 data or leave things behind, as a school's IT admin meets them:
 - every shipped .exe and .dll is relocatable with ASLR and DEP on;
 - NSIS: a teacher's files in the chosen folder survive the uninstall; a
-  second silent install goes where the first went; an uninstall while the
-  program runs removes nothing until it ends, then everything;
+  second silent install goes where the first went; an install over the
+  running program is refused; an uninstall while it runs removes nothing
+  until it ends, then everything;
 - MSI: a silent install that starts, an upgrade by a newer version (one
   entry remains), a downgrade refused, a silent removal, and drive C: and
   the uninstall registry as they were before.
@@ -135,11 +136,15 @@ def check_nsis(build, name, drive_c):
         fail("a second silent install made a second copy")
     print("  a second silent install updated C:\\Училище; no second copy")
 
-    # Uninstalling while a pupil still has the program open.
+    # Updating or uninstalling while a pupil still has the program open.
     program = subprocess.Popen([os.path.join(HERE, "wine-run.sh"), r"C:\Училище\udjat.exe"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     wait_until("the program's window", lambda: subprocess.run(
         ["xdotool", "search", "--onlyvisible", "--name", PRODUCT], capture_output=True).stdout)
+    code = wine(setup, "/S", check=False).returncode
+    if code == 0:
+        fail("an install over the running program reported success")
+    print(f"  install over the running program: refused, exit code {code}")
     uninstall = subprocess.Popen([os.path.join(HERE, "wine-run.sh"), os.path.join(school, "uninstall.exe"),
                                   "/S"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(8)
