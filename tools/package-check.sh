@@ -42,6 +42,10 @@ cleanup() {
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
+# A stop by signal ends the script normally, so the mounts still come undone.
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 mount_in() {  # mount arguments..., target last
   mount "$@"
   mounts+=("${!#}")
