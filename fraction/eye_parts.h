@@ -42,3 +42,5 @@ qint16 EuclidGcd(qint16 numerator);
 // "девет шестдесет и четвърти". For a numerator 1 to 63 over a part's
 // denominator; anything else keeps its digits.
 QString FractionInWords(int numerator, int denominator);
+// The part's own fraction in words: "една осма".
+QString FractionInWords(const EyePart &part);

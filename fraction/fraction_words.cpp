@@ -37,3 +37,8 @@ QString FractionInWords(int numerator, int denominator)
     }
     return QString::number(numerator) + u'/' + QString::number(denominator);
 }
+
+QString FractionInWords(const EyePart &part)
+{
+    return FractionInWords(1, 2 << part.index);
+}

@@ -53,7 +53,7 @@ QString SpokenSum(const WindowOperations &window)
     int sum = 0;
     for (const EyePart &part : EyeParts) {
         if (window.IsTicked(part.index)) {
-            fractions << FractionInWords(1, 2 << part.index);
+            fractions << FractionInWords(part);
             sum += FullMeasure >> (part.index + 1);
         }
     }

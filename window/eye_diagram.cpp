@@ -30,7 +30,7 @@ QString EyeDiagram::describeLabels()
     QStringList sentences;
     for (const EyePart &part : EyeParts) {
         sentences << QStringLiteral("%1, %2, %3.")
-                         .arg(part.name, FractionInWords(1, 2 << part.index), LabelPlaces[part.index]);
+                         .arg(part.name, FractionInWords(part), LabelPlaces[part.index]);
     }
     return sentences.join(QLatin1Char(' '));
 }

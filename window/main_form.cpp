@@ -45,7 +45,7 @@ MainForm::MainForm(QWidget *parent)
     // A voice says fractions in words: "1/8" would come out as "1 slash 8".
     for (const EyePart &part : EyeParts) {
         connect(Check1[part.index], &QCheckBox::clicked, this, [this, part](bool ticked) {
-            m_announcer->announce(ticked ? FractionInWords(1, 2 << part.index) + QStringLiteral(", отметната")
+            m_announcer->announce(ticked ? FractionInWords(part) + QStringLiteral(", отметната")
                                          : PartName(part.index) + QStringLiteral(", неотметната"));
         });
     }
@@ -63,7 +63,7 @@ void MainForm::describeForAssistiveTools()
                       + windowTitle().section(QLatin1Char(' '), 1));
     for (const EyePart &part : EyeParts) {
         Check1[part.index]->setAccessibleDescription(
-            QStringLiteral("%1, %2").arg(part.name, FractionInWords(1, 2 << part.index)));
+            QStringLiteral("%1, %2").arg(part.name, FractionInWords(part)));
     }
     ui->Picture1->setAccessibleDescription(EyeDiagram::describeLabels());
 }
