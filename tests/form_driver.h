@@ -5,6 +5,7 @@
 #pragma once
 
 #include "main_form.h"
+#include "part_check_box.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>

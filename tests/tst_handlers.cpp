@@ -59,7 +59,7 @@ void TestHandlers::init()
 {
     form = std::make_unique<MainForm>();
     form->show();
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 }
 
@@ -98,7 +98,7 @@ void TestHandlers::everyWayOfTickingRaisesOneEvent()
     QFETCH(Tick, tick);
     QFETCH(int, index);
     FormDriver driver(*form);
-    QSignalSpy events(driver.box(index), &QCheckBox::stateChanged);
+    QSignalSpy events(driver.box(index), CheckStateChanged);
     const QString report = form->ReportText();
 
     tick(driver, *form, index);
@@ -241,7 +241,7 @@ void TestHandlers::eraseRunsEachTickedBoxOnce()
     // Connected after the window's own handler, so each record sees the caption it set.
     QStringList events;
     for (int i = 0; i < 6; ++i) {
-        connect(driver.box(i), &QCheckBox::stateChanged, this, [&events, &driver, i] {
+        connect(driver.box(i), CheckStateChanged, this, [&events, &driver, i] {
             events << QString::number(i) + ' ' + driver.box(i)->text();
         });
     }

@@ -131,7 +131,7 @@ void TestMainForm::geometry()
 
 void TestMainForm::tabOrderCycles()
 {
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     QCOMPARE(QApplication::focusWidget(), child("Text1_0"));
 
@@ -288,7 +288,7 @@ void TestMainForm::tickEventOncePerChange()
 {
     FormDriver driver(*form);
     QCheckBox *box = driver.box(2);
-    QSignalSpy events(box, &QCheckBox::stateChanged);
+    QSignalSpy events(box, CheckStateChanged);
 
     const struct { bool ticked; int events; } steps[] = {
         {true, 1}, {true, 1}, {false, 2}, {false, 2}, {true, 3},

@@ -195,7 +195,7 @@ void TestMonkey::longSession()
     form = std::make_unique<MainForm>();
     driver = std::make_unique<FormDriver>(*form);
     form->show();
-    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     report = form->ReportText();
 

@@ -6,9 +6,9 @@
 
 #include <QWidget>
 
-// Speaks a message through the screen reader without moving focus. It is a
-// notification that draws nothing: each message shows it anew, and screen
-// readers read a notification when it appears.
+// Speaks a message through the screen reader without moving focus: as an
+// announcement where Qt has one (6.8), as a notification on Windows, and
+// elsewhere as a notification that draws nothing, shown anew each time.
 class Announcer : public QWidget
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 
 #include "accessible_roles.h"
 #include "announcer.h"
+#include "part_check_box.h"
 #include "svg_icon.h"
 
 #include "eye_parts.h"
@@ -34,9 +35,9 @@ MainForm::MainForm(QWidget *parent)
     m_reportText = ui->Text1_0->toPlainText().replace(QLatin1Char('\n'), CrLf);
 
     // The tick event follows the box's value, however it changed: click, key,
-    // assistive tool or code. Greyed to ticked changes no 'toggled', so use stateChanged.
+    // assistive tool or code. Greyed to ticked changes no 'toggled', so use the state.
     for (qint16 i = 0; i < qint16(Check1.size()); ++i)
-        connect(Check1[i], &QCheckBox::stateChanged, this, [this, i] { Check1_Click(i); });
+        connect(Check1[i], CheckStateChanged, this, [this, i] { Check1_Click(i); });
     for (qint16 i = 0; i < qint16(Command1.size()); ++i)
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
 

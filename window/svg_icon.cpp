@@ -34,13 +34,9 @@ public:
         return pixmap;
     }
 
-    // size is in device pixels already.
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        QPixmap drawn = pixmap(size, mode, state);
-        drawn.setDevicePixelRatio(scale);
-        return drawn;
-    }
+    // No scaledPixmap of its own: Qt's default asks pixmap() for device
+    // pixels, whether the size it was given is in device pixels (Qt 6.4) or
+    // in logical ones (Qt 6.8 and later).
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
