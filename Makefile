@@ -6,12 +6,16 @@
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 
-.PHONY: all deps build run test seeds screenshot icon package source-package package-check bench windows test-windows bench-windows web test-web bench-web clean
+.PHONY: all deps test-deps build run test seeds screenshot icon package source-package package-check bench windows test-windows bench-windows web test-web bench-web clean
 
 all: build
 
+# What building and running need; the test targets add their own.
 deps:
-	@bash tools/install-deps.sh
+	@bash tools/install-deps.sh run
+
+test-deps:
+	@bash tools/install-deps.sh test
 
 build: deps
 	@cmake --preset release >/dev/null
@@ -21,7 +25,7 @@ run: build
 	$(RELEASE)/bin/udjat
 
 # Every test on the release build, then again with the sanitizers on.
-test: build
+test: test-deps build
 	ctest --preset release
 	@$(MAKE) --no-print-directory seeds BUILD_DIR=$(RELEASE)
 	@cmake --preset asan >/dev/null
@@ -34,7 +38,7 @@ seeds:
 	@grep -ho 'seed [0-9]*, [0-9]* events' $(BUILD_DIR)/Testing/Temporary/LastTest.log | sed 's|^|$(BUILD_DIR): monkey |' || true
 
 # The window as it opens, and after ticking two parts and calculating.
-screenshot: build
+screenshot: test-deps build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot docs/startup.png
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/udjat-screenshot --calculated docs/screenshot.png
 
@@ -44,19 +48,23 @@ icon: build
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/render_svg assets/icon.svg 32 assets/icon.ico
 
 # The Debian package, built as Debian builds it: build/deb/udjat_*_amd64.deb
-package: deps
+package: test-deps
 	bash tools/build-deb.sh build/deb
 
 # The source package from the committed tree: build/deb/udjat_*.dsc and its tarballs.
-source-package: deps
+source-package:
+	@bash tools/install-deps.sh package
 	@bash tools/build-source-package.sh build/deb
 
-# The source package built in a clean bookworm chroot, twice, then autopkgtest.
-package-check: deps
-	@bash tools/package-check.sh
+# The source package built in a clean chroot of SUITE (bookworm, trixie or
+# sid), twice, linted, then autopkgtest; trixie after bookworm.
+SUITE ?= bookworm
+package-check:
+	@bash tools/install-deps.sh package
+	@SUITE=$(SUITE) bash tools/package-check.sh
 
 # Start-up and memory against the bare-toolkit floor, then time per click.
-bench: build
+bench: test-deps build
 	tests/e2e/x11_session.sh --no-bus \
 	    /usr/bin/python3 bench/startup.py $(RELEASE)/bin/udjat-floor $(RELEASE)/bin/udjat 21
 	QT_QPA_PLATFORM=offscreen $(RELEASE)/bin/bench_clicks 2>/dev/null | grep -A1 RESULT | grep -v -- --

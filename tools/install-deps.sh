@@ -4,49 +4,94 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the Debian packages udjat needs to build, test, package and run,
-# but only those that are missing. Quiet when everything is present.
-# usage: install-deps.sh            for Linux
-#        install-deps.sh windows    for the Windows build and its tests
-#        install-deps.sh web        for the browser edition and its tests
+# Installs the Debian packages that a kind of work needs, only those that are
+# missing; quiet when everything is present. The one list of the project's
+# packages, each with the kinds of work it is for:
+#   run            build the program and run it (make run)
+#   test           every Linux test (make test)
+#   package        the source package, its clean-chroot builds and autopkgtest
+#   windows        cross-build for Windows (make windows)
+#   windows-test   run the Windows build and its release under Wine
+#   web            build the browser edition (make web)
+#   web-test       the browser the page is tested in
+# Each kind brings what it builds on: test, windows and web bring run;
+# windows-test brings windows; web-test brings web.
+# usage: install-deps.sh [KIND...]   (run when none is named)
+#        install-deps.sh --list KIND  prints the packages of one kind
 set -euo pipefail
 
-packages=(
-  # build
-  g++ cmake make pkg-config libxcb1-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-  # Qt's own texts in Bulgarian
-  qt6-translations-l10n
-  # "Times New Roman" resolves to its metric twin, Liberation Serif
-  fonts-liberation2 fontconfig
-  # headless tests, screenshots, benchmarks
-  xvfb xauth xdotool python3 python3-xlib
-  # end-to-end tests through the accessibility bus, and the screen reader
-  dbus dbus-bin at-spi2-core python3-pyatspi python3-gi orca speech-dispatcher
-  # a Bulgarian desktop for the screen reader test, compiled into its own folder
-  locales
-  # launcher, metainfo, manual page and licence checks; the Debian package
-  desktop-file-utils appstream man-db reuse dpkg-dev debhelper lintian file
-  # the source package built in a clean chroot, and its autopkgtest
-  git xz-utils mmdebstrap autopkgtest
+list=(
+  # package                  kinds
+  g++                        run
+  cmake                      run
+  make                       run
+  pkg-config                 run
+  libxcb1-dev                run     # the program ends when another client destroys its window
+  qt6-base-dev               run
+  qt6-base-dev-tools         run
+  qt6-svg-dev                run
+  qt6-translations-l10n      run     # Qt's own texts in Bulgarian
+  fonts-liberation2          run     # "Times New Roman" resolves to its metric twin
+  fontconfig                 run
+  xvfb                       test,windows-test
+  xauth                      test,windows-test
+  xdotool                    test,windows-test
+  python3                    test,windows-test
+  python3-xlib               test,windows-test
+  dbus                       test
+  dbus-bin                   test
+  at-spi2-core               test
+  python3-pyatspi            test
+  python3-gi                 test
+  orca                       test
+  speech-dispatcher          test
+  locales                    test
+  desktop-file-utils         test
+  appstream                  test
+  man-db                     test
+  reuse                      test
+  dpkg-dev                   test,package
+  debhelper                  test
+  lintian                    test
+  file                       test
+  git                        package
+  xz-utils                   package
+  mmdebstrap                 package
+  autopkgtest                package
+  g++-mingw-w64-x86-64-posix windows
+  binutils-mingw-w64-x86-64  windows
+  ninja-build                windows,web
+  nsis                       windows
+  msitools                   windows
+  wixl                       windows
+  libimage-exiftool-perl     windows-test
+  wine                       windows-test
+  wine64                     windows-test
+  fonts-wine                 windows-test
+  emscripten                 web
+  chromium                   web-test
 )
-if [ "${1:-}" = windows ]; then
-  packages+=(
-    # the cross compiler and Qt's build
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-    # the two installers, and reading back the version resource
-    nsis msitools wixl libimage-exiftool-perl
-    # running the Windows build and its tests
-    wine wine64 fonts-wine
-  )
-fi
 
-if [ "${1:-}" = web ]; then
-  packages+=(
-    # Qt for WebAssembly and the browser edition: emscripten, Qt's build,
-    # the browser the page is tested in (through its DevTools protocol)
-    emscripten ninja-build chromium
-  )
+kinds=("${@:-run}")
+if [ "${1:-}" = --list ]; then
+  kinds=("$2")
+fi
+wanted=" ${kinds[*]} "
+case $wanted in *" test "* | *" windows "* | *" web "*) wanted+=" run " ;; esac
+case $wanted in *" windows-test "*) wanted+=" windows run " ;; esac
+case $wanted in *" web-test "*) wanted+=" web run " ;; esac
+[ "${1:-}" = --list ] && wanted=" $2 "
+
+packages=()
+for ((i = 0; i < ${#list[@]}; i += 2)); do
+  IFS=, read -r -a of <<<"${list[i + 1]}"
+  for kind in "${of[@]}"; do
+    [[ $wanted == *" $kind "* ]] && { packages+=("${list[i]}"); break; }
+  done
+done
+if [ "${1:-}" = --list ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
 fi
 
 missing=()

@@ -3,27 +3,43 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # `make package-check`: builds udjat as Debian's build servers do. A clean
-# bookworm chroot (mmdebstrap --variant=buildd, cached as a tarball) gets only
-# the Build-Depends of the source package; an unprivileged user builds it
-# with its tests; a second build, at another path and with nocheck, must give
-# byte-identical packages; then autopkgtest runs the installed program in the
-# same chroot. Needs root, for the chroot and its mounts, which are always
-# undone. The packages and the test log land in build/deb/chroot.
-#   UDJAT_CHROOT_CACHE  where the chroot tarball lives (default ~/.cache/udjat)
+# chroot of the suite (mmdebstrap --variant=buildd, cached as a tarball) gets
+# only the Build-Depends of the source package; an unprivileged user builds
+# it with its tests; a second build, at another path and with nocheck, must
+# give byte-identical packages; the suite's own lintian reads the .dsc and
+# the .deb; then autopkgtest runs the installed program in the same chroot.
+# On trixie, the package built on bookworm (by an earlier bookworm check)
+# is also installed in a fresh chroot and passes its autopkgtest there, as
+# on a school's machine upgraded to Debian 13. Needs root, for the chroot
+# and its mounts, which are always undone. The packages and the logs land
+# in build/deb/chroot-SUITE.
+#   SUITE               bookworm (default), trixie or sid
+#   UDJAT_CHROOT_CACHE  where the chroot tarballs live (default ~/.cache/udjat)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-log() { echo "[package-check $(date +%H:%M:%S)] $*"; }
+suite=${SUITE:-bookworm}
+log() { echo "[package-check $suite $(date +%H:%M:%S)] $*"; }
 [ "$(id -u)" -eq 0 ] || { echo "package-check needs root (a chroot and its mounts)" >&2; exit 1; }
+case $suite in
+  bookworm | trixie | sid) ;;
+  *) echo "SUITE is bookworm, trixie or sid, not $suite" >&2; exit 1 ;;
+esac
 
-suite=bookworm
 cache=${UDJAT_CHROOT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/udjat}
 tarball=$cache/chroot-$suite-buildd.tar
-out=$PWD/build/deb/chroot
+out=$PWD/build/deb/chroot-$suite
+upgraded_from=$PWD/build/deb/chroot-bookworm
+if [ "$suite" = trixie ]; then
+  ls "$upgraded_from"/udjat_*_amd64.deb >/dev/null 2>&1 \
+    || { echo "the trixie check installs the package built on bookworm: run it first" >&2; exit 1; }
+fi
 
 log "source package"
 dsc=$(bash tools/build-source-package.sh build/deb)
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 
+# Unstable changes daily: its chroot is made anew each day.
+[ "$suite" != sid ] || find "$tarball" -mmin +1440 -delete 2>/dev/null || true
 if [ ! -f "$tarball" ]; then
   log "making the $suite buildd chroot (a few minutes, once)"
   mkdir -p "$cache"
@@ -51,15 +67,18 @@ mount_in() {  # mount arguments..., target last
   mounts+=("${!#}")
 }
 
+unpack() {  # folder
+  mkdir "$1"
+  tar -C "$1" -xf "$tarball"
+  mount_in -t proc proc "$1/proc"
+  mount_in --bind /dev "$1/dev"
+  mount_in -t tmpfs -o mode=1777 tmpfs "$1/dev/shm"
+  mount_in -t devpts -o newinstance,ptmxmode=0666 devpts "$1/dev/pts"
+  mount_in -t tmpfs -o mode=1777 tmpfs "$1/tmp"
+  cp /etc/resolv.conf "$1/etc/resolv.conf"
+}
 log "unpacking the chroot"
-mkdir "$root"
-tar -C "$root" -xf "$tarball"
-mount_in -t proc proc "$root/proc"
-mount_in --bind /dev "$root/dev"
-mount_in -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
-mount_in -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
-mount_in -t tmpfs -o mode=1777 tmpfs "$root/tmp"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+unpack "$root"
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
                 DEBIAN_FRONTEND=noninteractive "$@"; }
 as_builder() { chroot --userspec=builder:builder "$root" env -i HOME=/home/builder \
@@ -94,8 +113,25 @@ done
 cp "$work/first.log" "$out/build.log"
 log "the two builds are byte-identical"
 
+log "$suite's lintian on the .dsc and the .deb"
+in_root apt-get -qq -o APT::Install-Recommends=false install -y lintian >/dev/null
+cp "$out"/*.deb "$root/build/"
+report=$(as_builder sh -c "cd /build && lintian --pedantic --tag-display-limit 0 *.dsc *.deb" 2>&1 \
+           | grep -v ': initial-upload-closes-no-bugs' || true)
+[ -z "$report" ] || { echo "$report"; log "lintian has more to say than initial-upload-closes-no-bugs"; exit 1; }
+log "lintian --pedantic: initial-upload-closes-no-bugs only"
+
+autopkgtest_in() {  # chroot deb log
+  autopkgtest --no-built-binaries "$2" "$dsc" -- chroot "$1" >"$3" 2>&1 \
+    || { tail -60 "$3"; log "autopkgtest failed ($3)"; exit 1; }
+  awk '/@@@@ summary/ { on = 1; next } on && /^autopkgtest \[/ { exit } on' "$3"
+}
 log "autopkgtest on the installed package"
-autopkgtest --no-built-binaries "$out/udjat_${version}_amd64.deb" "$dsc" -- chroot "$root" \
-  >"$out/autopkgtest.log" 2>&1 || { tail -60 "$out/autopkgtest.log"; log "autopkgtest failed"; exit 1; }
-awk '/@@@@ summary/ { on = 1; next } on && /^autopkgtest \[/ { exit } on' "$out/autopkgtest.log"
+autopkgtest_in "$root" "$out/udjat_${version}_amd64.deb" "$out/autopkgtest.log"
+
+if [ "$suite" = trixie ]; then
+  log "the package built on bookworm, in a fresh trixie chroot"
+  unpack "$work/upgraded"
+  autopkgtest_in "$work/upgraded" "$(ls "$upgraded_from"/udjat_*_amd64.deb)" "$out/autopkgtest-bookworm-deb.log"
+fi
 log "passed"

@@ -5,6 +5,7 @@
 # `make bench-web`: load time of the browser edition against the floor.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/install-deps.sh web-test
 bash tools/web/build.sh udjat-floor
 cp build/web-build/site/udjat-floor.html build/web-build/bin/udjat-floor.js \
    build/web-build/bin/udjat-floor.wasm build/web/

@@ -7,6 +7,7 @@
 # Chromium (check_page.js), saving docs/browser.png.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/install-deps.sh web-test
 bash tools/web/build.sh tst_eye_parts tst_sum_report
 build=build/web-build/bin
 for suite in tst_eye_parts tst_sum_report; do

@@ -7,6 +7,7 @@
 # copy of the portable folder, 11 alternating runs each.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/install-deps.sh windows-test
 export WINEPREFIX=$PWD/build/windows/wine
 folder=build/windows/udjat-$(cat build/windows/version.txt)-win64
 bench=$(mktemp -d)

@@ -7,6 +7,7 @@
 # display even for Qt's offscreen platform, so all runs on a private Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+bash tools/install-deps.sh windows-test
 bash tools/windows/build.sh
 version=$(cat build/windows/version.txt)
 session=tests/e2e/x11_session.sh
