@@ -13,20 +13,60 @@ const path = require("path");
 const zlib = require("zlib");
 
 const TYPES = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
-                ".wasm": "application/wasm", ".svg": "image/svg+xml" };
+                ".wasm": "application/wasm", ".svg": "image/svg+xml", ".css": "text/css",
+                ".webmanifest": "application/manifest+json", ".png": "image/png",
+                ".txt": "text/plain; charset=utf-8" };
 
-// Serves dir on 127.0.0.1; resolves to the server once it listens.
-function serve(dir) {
+// Serves dir on 127.0.0.1 (on port, when given), with the validators a web
+// server sends (ETag, Last-Modified), so that the browser revalidates as it
+// would in a school. Resolves to the server once it listens; the server
+// counts the bytes it sent (sent()), records each path asked for
+// (requests), can serve another folder (dir) and stops with its
+// connections (stop()). With cutAfter set to a file, it stops once that
+// file is sent, and holds every other request until then.
+function serve(dir, port = 0, cutAfter = undefined) {
+  const sockets = new Set();
+  let closedBytes = 0;
+  const held = [];
   const server = http.createServer((req, res) => {
-    const file = path.join(dir, path.normalize(decodeURIComponent(req.url.split("?")[0])));
-    if (!file.startsWith(dir) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+    const name = decodeURIComponent(req.url.split("?")[0]);
+    server.requests.push(name);
+    if (cutAfter && !name.endsWith("/" + cutAfter) && !name.endsWith("udjat-sw.js")) {
+      held.push(res);
+      return;
+    }
+    const file = path.join(server.dir, path.normalize(name));
+    if (!file.startsWith(server.dir) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       res.writeHead(404).end();
       return;
     }
-    res.writeHead(200, { "Content-Type": TYPES[path.extname(file)] || "application/octet-stream" });
-    fs.createReadStream(file).pipe(res);
+    const stat = fs.statSync(file);
+    const etag = `"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"`;
+    const headers = { "Content-Type": TYPES[path.extname(file)] || "application/octet-stream",
+                      "ETag": etag, "Last-Modified": stat.mtime.toUTCString() };
+    if (req.headers["if-none-match"] === etag) {
+      res.writeHead(304, headers).end();
+      return;
+    }
+    res.writeHead(200, { ...headers, "Content-Length": stat.size });
+    const stream = fs.createReadStream(file);
+    stream.pipe(res);
+    if (cutAfter && name.endsWith("/" + cutAfter))
+      res.on("finish", () => server.stop());
   });
-  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+  server.dir = dir;
+  server.requests = [];
+  server.on("connection", (socket) => {
+    sockets.add(socket);
+    socket.on("close", () => { closedBytes += socket.bytesWritten; sockets.delete(socket); });
+  });
+  server.sent = () => closedBytes + [...sockets].reduce((sum, socket) => sum + socket.bytesWritten, 0);
+  server.stop = () => new Promise((resolve) => {
+    held.forEach((res) => res.destroy());
+    server.close(resolve);
+    sockets.forEach((socket) => socket.destroy());
+  });
+  return new Promise((resolve) => server.listen(port, "127.0.0.1", () => resolve(server)));
 }
 
 class Browser {

@@ -126,7 +126,7 @@ async function main() {
     console.log("PASS: colours, wheel, mouse, keyboard, touch, live region");
   } finally {
     await browser.close();
-    server.close();
+    await server.stop();
   }
 }
 

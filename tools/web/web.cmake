@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The browser edition: the page udjat.html (Bulgarian, the window at its own
-# size, a live region for screen readers) beside what Qt builds; the core
-# suites, run in the browser's own number model; and the floor program, for
-# the load-time benchmark, on the same page.
+# size, a live region for screen readers), its style sheet and its web app
+# manifest beside what Qt builds; the core suites, run in the browser's own
+# number model; and the floor program, for the load-time benchmark, on the
+# same page.
 
 # The window's size, from its stored description.
 file(READ ${PROJECT_SOURCE_DIR}/window/MainForm.ui form)
@@ -12,6 +13,21 @@ string(REGEX MATCH "<width>([0-9]+)</width>" _ "${form}")
 set(UDJAT_WINDOW_WIDTH ${CMAKE_MATCH_1})
 string(REGEX MATCH "<height>([0-9]+)</height>" _ "${form}")
 set(UDJAT_WINDOW_HEIGHT ${CMAKE_MATCH_1})
+# The window's background: the first colour of its palette.
+string(REGEX MATCH "<red>([0-9]+)</red>[ \n]*<green>([0-9]+)</green>[ \n]*<blue>([0-9]+)</blue>" _ "${form}")
+set(UDJAT_WINDOW_COLOUR "#")
+foreach(channel ${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ${CMAKE_MATCH_3})
+    math(EXPR channel "${channel}" OUTPUT_FORMAT HEXADECIMAL)
+    string(REPLACE "0x" "" hex "${channel}")
+    string(LENGTH "${hex}" digits)
+    if(digits LESS 2)
+        set(hex "0${hex}")
+    endif()
+    string(TOLOWER "${hex}" hex)
+    string(APPEND UDJAT_WINDOW_COLOUR "${hex}")
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/udjat.css.in ${CMAKE_BINARY_DIR}/site/udjat.css @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/udjat.webmanifest.in ${CMAKE_BINARY_DIR}/site/udjat.webmanifest @ONLY)
 
 foreach(page udjat udjat-floor)
     set(UDJAT_WEB_APP ${page})

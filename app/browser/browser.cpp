@@ -6,6 +6,7 @@
 
 #include "announcer.h"
 #include "bulgarian.h"
+#include "page_mirror.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -46,12 +47,13 @@ QString roleInWords(const QAccessibleInterface &control)
     }
 }
 
-// Where keyboard focus went, as a screen reader would say it. A ticked box's
-// name is its fraction in digits; its description says it in words.
+// Where keyboard focus went in the canvas, as a screen reader would say it.
+// A ticked box's name is its fraction in digits; its description says it in
+// words. Focus on the page's own controls is spoken by the screen reader.
 void announceFocus(QWidget *now)
 {
     QAccessibleInterface *control = now ? QAccessible::queryAccessibleInterface(now) : nullptr;
-    if (!control)
+    if (!control || pageMirrorHasFocus())
         return;
     const QString name = control->role() == QAccessible::CheckBox
         ? control->text(QAccessible::Description)
@@ -75,4 +77,5 @@ void prepareForBrowser()
 void showInBrowser(QWidget &window)
 {
     window.showFullScreen();
+    mirrorIntoPage(window);
 }

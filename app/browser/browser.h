@@ -12,5 +12,6 @@ class QWidget;
 // the window is built.
 void prepareForBrowser();
 
-// The window fills the page's canvas, which has the window's own size.
+// The window fills the page's canvas, which has the window's own size; its
+// controls are mirrored into the page for screen readers.
 void showInBrowser(QWidget &window);

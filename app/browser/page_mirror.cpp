@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 The udjat developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "page_mirror.h"
+
+#include "part_check_box.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QHash>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+// The page's mirrored widgets, by the id of their element.
+QHash<QString, QPointer<QWidget>> &mirrored()
+{
+    static QHash<QString, QPointer<QWidget>> widgets;
+    return widgets;
+}
+
+val document()
+{
+    return val::global("document");
+}
+
+val container()
+{
+    return document().call<val>("getElementById", std::string("udjat-controls"));
+}
+
+std::string text(const QString &s)
+{
+    return s.toStdString();
+}
+
+// The element's tag for a widget's role; empty for what is not mirrored.
+std::string tagFor(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::CheckBox:
+        return "input";
+    case QAccessible::Button:
+        return "button";
+    case QAccessible::Graphic:
+        return "div";
+    case QAccessible::EditableText:
+        return "textarea";
+    default:
+        return {};
+    }
+}
+
+// A page event handler that calls back into the program with the element's id.
+val handler(const char *name, const QString &id)
+{
+    return val::module_property(name).call<val>("bind", val::null(), text(id));
+}
+
+void clickFromPage(const std::string &id)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(mirrored().value(QString::fromStdString(id))))
+        button->click();
+}
+
+void focusFromPage(const std::string &id)
+{
+    if (QWidget *widget = mirrored().value(QString::fromStdString(id)))
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
+{
+    const QString id = QStringLiteral("udjat-") + widget->objectName();
+    val element = document().call<val>("createElement", tagFor(control.role()));
+    element.set("id", text(id));
+    const QRect place(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+    val style = element["style"];
+    style.set("left", text(QStringLiteral("%1px").arg(place.x())));
+    style.set("top", text(QStringLiteral("%1px").arg(place.y())));
+    style.set("width", text(QStringLiteral("%1px").arg(place.width())));
+    style.set("height", text(QStringLiteral("%1px").arg(place.height())));
+
+    const QString name = control.text(QAccessible::Name);
+    const QString description = control.text(QAccessible::Description);
+    mirrored().insert(id, widget);
+    switch (control.role()) {
+    case QAccessible::CheckBox: {
+        // Its name is its part and its fraction in words, whatever the caption.
+        auto *box = static_cast<QAbstractButton *>(widget);
+        element.set("type", std::string("checkbox"));
+        element.call<void>("setAttribute", std::string("aria-label"), text(description));
+        // The property, not the attribute: the attribute stops counting once clicked.
+        element.set("checked", box->isChecked());
+        QObject::connect(box, CheckStateChanged, box, [element, box] { element.set("checked", box->isChecked()); });
+        element.call<void>("addEventListener", std::string("change"), handler("udjatClickFromPage", id));
+        break;
+    }
+    case QAccessible::Button:
+        element.set("type", std::string("button"));
+        element.set("textContent", text(name));
+        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        element.call<void>("addEventListener", std::string("click"), handler("udjatClickFromPage", id));
+        break;
+    case QAccessible::Graphic:
+        element.call<void>("setAttribute", std::string("role"), std::string("img"));
+        element.call<void>("setAttribute", std::string("aria-label"), text(name));
+        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        element.set("tabIndex", 0);
+        break;
+    case QAccessible::EditableText: {
+        auto *report = qobject_cast<QPlainTextEdit *>(widget);
+        element.set("readOnly", true);
+        element.call<void>("setAttribute", std::string("aria-label"), text(name));
+        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        if (report) {
+            element.set("value", text(report->toPlainText()));
+            QObject::connect(report, &QPlainTextEdit::textChanged, report,
+                             [element, report] { element.set("value", text(report->toPlainText())); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    element.call<void>("addEventListener", std::string("focus"), handler("udjatFocusFromPage", id));
+    return element;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(udjat_page_mirror)
+{
+    emscripten::function("udjatClickFromPage", &clickFromPage);
+    emscripten::function("udjatFocusFromPage", &focusFromPage);
+}
+
+void mirrorIntoPage(QWidget &window)
+{
+    val controls = container();
+    if (controls.isNull())
+        return;
+    // In the window's tab order, so that the page's Tab goes the same way.
+    QWidget *widget = &window;
+    do {
+        widget = widget->nextInFocusChain();
+        QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+        if (control && widget->isVisible() && !tagFor(control->role()).empty())
+            controls.call<void>("appendChild", mirror(window, widget, *control));
+    } while (widget != &window);
+}
+
+bool pageMirrorHasFocus()
+{
+    const val controls = container();
+    return !controls.isNull() && controls.call<bool>("contains", document()["activeElement"]);
+}
