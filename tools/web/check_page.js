@@ -20,6 +20,12 @@ const SAMPLES = {
 };
 const ROW = (index) => [120, 52 + 32 * index];  // the middle of a part's row
 const REPORT = [200, 300];
+const SUM = "Сумата се формира от една втора и една четвърт. Изчислената дроб е "
+  + "четиридесет и осем шестдесет и четвърти. Простата дроб е три четвърти.";
+const TYPICAL_REPORT = "Сумата се формира от: \n1/2\n1/4\n\nИзчислената дроб е: 48/64\nПроста дроб: 3/4";
+const PARTS = [["по-голямата част от окото", "една втора"], ["зеница", "една четвърт"], ["вежда", "една осма"],
+               ["по-малката част от окото", "една шестнадесета"], ["капка сълза", "една тридесет и втора"],
+               ["знак на сокола", "една шестдесет и четвърта"]];
 
 function fail(message) {
   console.log("FAIL:", message);
@@ -102,8 +108,7 @@ async function main() {
       await key("Tab");
     await said("Tab to Изчисли", "Изчисли, бутон");
     await key(" ");
-    await said("Изчисли", "Сумата се формира от една втора и една четвърт. Изчислената дроб е "
-               + "четиридесет и осем шестдесет и четвърти. Простата дроб е три четвърти.");
+    await said("Изчисли", SUM);
     await new Promise((resolve) => setTimeout(resolve, 500));
     fs.writeFileSync(out, Buffer.from((await send("Page.captureScreenshot",
       { format: "png", clip: { x: left, y: top, width: page.box[2], height: page.box[3], scale: 1 } })).data, "base64"));
@@ -123,7 +128,58 @@ async function main() {
     if (!status)
       fail("no status node with the last announcement in the accessibility tree");
     console.log("  accessibility tree: a polite live status node holds \"една осма, отметната\"");
-    console.log("PASS: colours, wheel, mouse, keyboard, touch, live region");
+
+    // The window's controls mirrored into the page, worked as a screen
+    // reader works them: DOM clicks and a Space on the page's own elements.
+    const mirrored = () => evaluate(send, `[...document.querySelectorAll("#udjat-controls input")].map((b) => b.checked)`);
+    if (!(await mirrored())[2])
+      fail("the tap on вежда in the canvas left its mirrored box unticked");
+    await evaluate(send, `window.udjatLive = [];
+      new MutationObserver((changes) => changes.forEach((c) => c.addedNodes.length
+        && udjatLive.push(document.getElementById("udjat-live").textContent)))
+        .observe(document.getElementById("udjat-live"), { childList: true })`);
+    const element = (name) => `document.getElementById("udjat-${name}")`;
+    await evaluate(send, `${element("Command1_1")}.click()`);
+    await said("the page's Изтрий", "Направете нов избор!");
+    if ((await mirrored()).some(Boolean))
+      fail(`Изтрий left mirrored boxes ticked: ${await mirrored()}`);
+    await evaluate(send, `${element("Check1_1")}.click()`);
+    await said("a DOM click on the page's зеница", "една четвърт, отметната");
+    await evaluate(send, `${element("Check1_0")}.focus()`);
+    await key(" ");
+    await said("Space on the page's larger part", "една втора, отметната");
+    await evaluate(send, `${element("Command1_0")}.click()`);
+    await said("the page's Изчисли", SUM);
+    const report = await evaluate(send, `${element("Text1_0")}.value`);
+    if (report !== TYPICAL_REPORT)
+      fail(`the page's report holds ${JSON.stringify(report)}`);
+    console.log("  the page's report holds the report");
+    const heard = await evaluate(send, "udjatLive");
+    const once = ["Направете нов избор!", "една четвърт, отметната", "една втора, отметната", SUM];
+    if (JSON.stringify(heard) !== JSON.stringify(once))
+      fail(`the live region said ${JSON.stringify(heard)}, not each announcement once`);
+    console.log(`  the live region said each once: ${JSON.stringify(heard)}`);
+
+    // What a screen reader reads of them.
+    const tree = (await send("Accessibility.getFullAXTree")).nodes.filter((n) => !n.ignored);
+    const value = (n, key) => (n[key] && n[key].value) || "";
+    const checked = (n) => ((n.properties || []).find((p) => p.name === "checked") || { value: {} }).value.value;
+    const boxes = tree.filter((n) => value(n, "role") === "checkbox").map((n) => `${value(n, "name")}: ${checked(n)}`);
+    const buttons = tree.filter((n) => value(n, "role") === "button").map((n) => value(n, "name"));
+    const texts = tree.filter((n) => value(n, "role") === "textbox").map((n) => `${value(n, "name")}: ${JSON.stringify(value(n, "value"))}`);
+    const images = tree.filter((n) => value(n, "role") === "image").map((n) => `${value(n, "name")}: ${value(n, "description")}`);
+    console.log("  accessibility tree after two ticks and Изчисли:\n    "
+                + [...boxes, ...buttons.map((b) => `button ${b}`), ...texts, ...images].join("\n    "));
+    const wantBoxes = PARTS.map(([name, words], i) => `${name}, ${words}: ${i < 2}`);
+    if (JSON.stringify(boxes) !== JSON.stringify(wantBoxes))
+      fail(`the check boxes are ${JSON.stringify(boxes)}`);
+    if (JSON.stringify(buttons) !== JSON.stringify(["Изчисли", "Изтрий"]))
+      fail(`the buttons are ${JSON.stringify(buttons)}`);
+    if (!texts.includes(`Отчет: ${JSON.stringify(TYPICAL_REPORT)}`))
+      fail(`no report text box holds the report: ${JSON.stringify(texts)}`);
+    if (!images.some((i) => i.startsWith("Рисунка на окото Уаджет: ") && i.includes("зеница, една четвърт")))
+      fail(`no image of the diagram with its description: ${JSON.stringify(images)}`);
+    console.log("PASS: colours, wheel, mouse, keyboard, touch, live region, the page's own controls");
   } finally {
     await browser.close();
     await server.stop();

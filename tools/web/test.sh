@@ -4,7 +4,8 @@
 #
 # `make test-web`: builds the browser edition, runs the core suites under
 # node (the browser's number model), then the page itself in headless
-# Chromium (check_page.js), saving docs/browser.png.
+# Chromium (check_page.js), saving docs/browser.png, and the page as a
+# classroom app: installable, offline, updated whole (check_app.js).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh web-test
@@ -16,3 +17,4 @@ for suite in tst_eye_parts tst_sum_report; do
   grep '^Totals' "build/web-build/$suite.log" | sed "s|^|  $suite (WebAssembly): |"
 done
 node tools/web/check_page.js build/web docs/startup.png docs/browser.png
+node tools/web/check_app.js build/web
