@@ -80,8 +80,10 @@ async function main() {
     await send("Network.enable");
     await send("Log.enable");
     await send("Page.addScriptToEvaluateOnNewDocument", { source: WATCH });
+    // Polled across reloads, when a page may be between two documents.
+    const poll = (expression) => evaluate(send, expression).catch(() => undefined);
     const shown = async (what) => {
-      await waitFor(`the window (${what})`, () => evaluate(send, "window.udjatShownAt"), 120);
+      await waitFor(`the window (${what})`, () => poll("window.udjatShownAt"), 120);
       const violations = await evaluate(send, "udjatViolations");
       if (violations.length)
         fail(`${what}: Content-Security-Policy violations ${JSON.stringify(violations)}`);
@@ -94,10 +96,13 @@ async function main() {
     const works = async (what) => {
       await evaluate(send, `document.getElementById("udjat-Check1_1").click(),
                             document.getElementById("udjat-Command1_0").click()`);
-      await waitFor(`the report (${what})`, () => evaluate(send,
+      await waitFor(`the report (${what})`, () => poll(
         `document.getElementById("udjat-Text1_0").value.startsWith("Сумата се формира от: ")`), 10);
     };
-    const reload = () => send("Page.reload", { ignoreCache: false });
+    const reload = async () => {
+      await evaluate(send, "window.udjatShownAt = undefined");
+      await send("Page.reload", { ignoreCache: false });
+    };
 
     // First visit, on a line of 40 Mbit/s so that the bar has time to move.
     await send("Network.emulateNetworkConditions",
@@ -112,7 +117,7 @@ async function main() {
       fail(`the progress bar went ${JSON.stringify(bar)}, hidden ${hidden}`);
     await send("Network.emulateNetworkConditions",
                { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
-    await waitFor("the offline copy", () => evaluate(send,
+    await waitFor("the offline copy", () => poll(
       "navigator.serviceWorker.ready.then((r) => !!r.active && !!navigator.serviceWorker.controller)"), 60);
     const firstBytes = server.sent();
 
@@ -141,11 +146,11 @@ async function main() {
     await reload();
     if (await shown("B served, first reload") !== "A")
       fail("version B ran before it was wholly copied");
-    await waitFor("version B to be copied", () => evaluate(send,
+    await waitFor("version B to be copied", () => poll(
       "navigator.serviceWorker.getRegistration().then((r) => !!(r && r.waiting))"), 60);
     await reload();
-    await waitFor("version B", async () => (await evaluate(send, "window.udjatShownAt"))
-      && (await evaluate(send, "self.udjatBuild")) === "B", 60);
+    await waitFor("version B", async () => (await poll("window.udjatShownAt"))
+      && (await poll("self.udjatBuild")) === "B", 60);
     await shown("B served, after the update");
     const caches = await evaluate(send, "caches.keys()");
     console.log(`  update: version B runs with its own udjat.js and udjat.wasm; caches ${JSON.stringify(caches)}`);
