@@ -61,19 +61,20 @@ std::string tagFor(QAccessible::Role role)
     }
 }
 
-// A page event handler that calls back into the program with the element's id.
+// A page event handler that calls back into the program with the element's
+// id, and the event, which is not needed.
 val handler(const char *name, const QString &id)
 {
     return val::module_property(name).call<val>("bind", val::null(), text(id));
 }
 
-void clickFromPage(const std::string &id)
+void clickFromPage(const std::string &id, val)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(mirrored().value(QString::fromStdString(id))))
         button->click();
 }
 
-void focusFromPage(const std::string &id)
+void focusFromPage(const std::string &id, val)
 {
     if (QWidget *widget = mirrored().value(QString::fromStdString(id)))
         widget->setFocus(Qt::OtherFocusReason);
@@ -97,12 +98,12 @@ val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
     switch (control.role()) {
     case QAccessible::CheckBox: {
         // Its name is its part and its fraction in words, whatever the caption.
-        auto *box = static_cast<QAbstractButton *>(widget);
+        auto *box = static_cast<QCheckBox *>(widget);
         element.set("type", std::string("checkbox"));
         element.call<void>("setAttribute", std::string("aria-label"), text(description));
         // The property, not the attribute: the attribute stops counting once clicked.
         element.set("checked", box->isChecked());
-        QObject::connect(box, CheckStateChanged, box, [element, box] { element.set("checked", box->isChecked()); });
+        QObject::connect(box, CheckStateChanged, box, [element, box]() mutable { element.set("checked", box->isChecked()); });
         element.call<void>("addEventListener", std::string("change"), handler("udjatClickFromPage", id));
         break;
     }
@@ -126,7 +127,7 @@ val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
         if (report) {
             element.set("value", text(report->toPlainText()));
             QObject::connect(report, &QPlainTextEdit::textChanged, report,
-                             [element, report] { element.set("value", text(report->toPlainText())); });
+                             [element, report]() mutable { element.set("value", text(report->toPlainText())); });
         }
         break;
     }

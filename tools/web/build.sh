@@ -27,9 +27,11 @@ sed -i "s/data-program-bytes=\"0\"/data-program-bytes=\"$(stat -c %s build/web/u
 # The app's icons, from the window's own icon, by the host build's renderer.
 cmake --preset release >/dev/null
 cmake --build --preset release --target render_svg >/dev/null
+runtime=$(mktemp -d)
 for size in 192 512; do
-  QT_QPA_PLATFORM=offscreen build/release/bin/render_svg assets/icon.svg $size build/web/udjat-$size.png
+  XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen build/release/bin/render_svg assets/icon.svg $size build/web/udjat-$size.png
 done
+rm -rf "$runtime"
 # The licences of what the folder holds: udjat's, and the serif face's (SIL OFL).
 cp LICENSES/GPL-3.0-or-later.txt build/web/LICENSE.txt
 cp /usr/share/doc/fonts-liberation2/copyright build/web/LICENSE-fonts.txt

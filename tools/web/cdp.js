@@ -17,21 +17,27 @@ const TYPES = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
                 ".webmanifest": "application/manifest+json", ".png": "image/png",
                 ".txt": "text/plain; charset=utf-8" };
 
-// Serves dir on 127.0.0.1 (on port, when given), with the validators a web
+// Serves dir on 127.0.0.1 (on port, when given; under prefix, when given,
+// and an empty page elsewhere), with the validators a web
 // server sends (ETag, Last-Modified), so that the browser revalidates as it
 // would in a school. Resolves to the server once it listens; the server
 // counts the bytes it sent (sent()), records each path asked for
 // (requests), can serve another folder (dir) and stops with its
-// connections (stop()). With cutAfter set to a file, it stops once that
-// file is sent, and holds every other request until then.
-function serve(dir, port = 0, cutAfter = undefined) {
+// connections (stop()). With cut = { after, hold }, it stops once the file
+// after is sent, and holds the requests for the file hold until then.
+function serve(dir, port = 0, cut = undefined, prefix = "/") {
   const sockets = new Set();
   let closedBytes = 0;
   const held = [];
   const server = http.createServer((req, res) => {
-    const name = decodeURIComponent(req.url.split("?")[0]);
-    server.requests.push(name);
-    if (cutAfter && !name.endsWith("/" + cutAfter) && !name.endsWith("udjat-sw.js")) {
+    const url = decodeURIComponent(req.url.split("?")[0]);
+    server.requests.push(url);
+    if (!url.startsWith(prefix)) {
+      res.writeHead(200, { "Content-Type": "text/html" }).end("<!doctype html><title></title>");
+      return;
+    }
+    const name = "/" + url.slice(prefix.length);
+    if (cut && name === "/" + cut.hold) {
       held.push(res);
       return;
     }
@@ -51,7 +57,7 @@ function serve(dir, port = 0, cutAfter = undefined) {
     res.writeHead(200, { ...headers, "Content-Length": stat.size });
     const stream = fs.createReadStream(file);
     stream.pipe(res);
-    if (cutAfter && name.endsWith("/" + cutAfter))
+    if (cut && name === "/" + cut.after)
       res.on("finish", () => server.stop());
   });
   server.dir = dir;
@@ -107,10 +113,16 @@ class Browser {
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
   }
 
-  // The first page, with a function to send to it.
-  async page() {
+  // The first page, with a function to send to it; with fresh, a new page
+  // in place of it, as when a pupil closes the app and opens it again.
+  async page(fresh = false) {
     const { targetInfos } = await this.send("Target.getTargets");
-    const target = targetInfos.find((t) => t.type === "page");
+    let target = targetInfos.find((t) => t.type === "page");
+    if (fresh) {
+      const { targetId } = await this.send("Target.createTarget", { url: "about:blank" });
+      await this.send("Target.closeTarget", { targetId: target.targetId });
+      target = { targetId };
+    }
     const { sessionId } = await this.send("Target.attachToTarget", { targetId: target.targetId, flatten: true });
     const send = (method, params) => this.send(method, params, sessionId);
     await send("Page.enable");
@@ -131,7 +143,8 @@ class Browser {
 }
 
 async function evaluate(send, expression) {
-  const { result, exceptionDetails } = await send("Runtime.evaluate", { expression, returnByValue: true });
+  const { result, exceptionDetails } = await send("Runtime.evaluate",
+                                                  { expression, returnByValue: true, awaitPromise: true });
   if (exceptionDetails)
     throw new Error(`${expression}: ${exceptionDetails.text}`);
   return result.value;

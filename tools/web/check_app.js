@@ -56,9 +56,12 @@ async function main() {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "udjat-app-"));
   const versionB = version(site, "B", path.join(scratch, "B"));
   const versionC = version(site, "C", path.join(scratch, "C"));
-  let server = await serve(site);
+  // The folder under a path of its own, as on a school's server.
+  const folder = "/udjat/";
+  let server = await serve(site, 0, undefined, folder);
   const port = server.address().port;
   const origin = `http://127.0.0.1:${port}/`;
+  const app = `${origin}udjat/udjat.html`;
   const browser = new Browser();
   const outside = [], logged = [], loads = [];
   try {
@@ -76,10 +79,14 @@ async function main() {
       }
     });
     await browser.send("Target.setDiscoverTargets", { discover: true });
-    const send = await browser.page();
-    await send("Network.enable");
-    await send("Log.enable");
-    await send("Page.addScriptToEvaluateOnNewDocument", { source: WATCH });
+    let send;
+    const openPage = async (fresh) => {
+      send = await browser.page(fresh);
+      await send("Network.enable");
+      await send("Log.enable");
+      await send("Page.addScriptToEvaluateOnNewDocument", { source: WATCH });
+    };
+    await openPage(false);
     // Polled across reloads, when a page may be between two documents.
     const poll = (expression) => evaluate(send, expression).catch(() => undefined);
     const shown = async (what) => {
@@ -107,7 +114,7 @@ async function main() {
     // First visit, on a line of 40 Mbit/s so that the bar has time to move.
     await send("Network.emulateNetworkConditions",
                { offline: false, latency: 20, downloadThroughput: 5e6, uploadThroughput: 5e6 });
-    await send("Page.navigate", { url: origin + "udjat.html" });
+    await send("Page.navigate", { url: app });
     await shown("first visit");
     const bar = await evaluate(send, "udjatProgress");
     const hidden = await evaluate(send, `document.getElementById("udjat-loading").hidden`);
@@ -128,9 +135,11 @@ async function main() {
     if (manifest.errors.length || installabilityErrors.length)
       fail(`manifest ${JSON.stringify(manifest.errors)}, installability ${JSON.stringify(installabilityErrors)}`);
 
-    // Second visit, same profile.
+    // Second visit, same profile; the browser's look for a new version
+    // comes a moment after.
     await reload();
     await shown("second visit");
+    await new Promise((resolve) => setTimeout(resolve, 3000));
     console.log(`  bytes sent: first visit ${firstBytes}, second visit ${server.sent() - firstBytes}`);
 
     // Offline.
@@ -140,18 +149,25 @@ async function main() {
     await works("offline");
     console.log("  offline: the window loads from the copy, a tick and Изчисли give the report");
 
-    // An update: version B is served; it is copied in the background, then
-    // takes over at the start of a later visit.
-    server = await serve(versionB, port);
+    // An update: version B is served; it is copied in the background while
+    // A runs, and takes over when the app is next opened.
+    server = await serve(versionB, port, undefined, folder);
     await reload();
     if (await shown("B served, first reload") !== "A")
       fail("version B ran before it was wholly copied");
     await waitFor("version B to be copied", () => poll(
       "navigator.serviceWorker.getRegistration().then((r) => !!(r && r.waiting))"), 60);
     await reload();
-    await waitFor("version B", async () => (await poll("window.udjatShownAt"))
-      && (await poll("self.udjatBuild")) === "B", 60);
-    await shown("B served, after the update");
+    if (await shown("B copied, a reload of the open page") !== "A")
+      fail("version B took over a page of version A");
+    // The pupil closes the app; a page outside it sees B take over.
+    await openPage(true);
+    await send("Page.navigate", { url: origin });
+    await waitFor("version B to take over", () => poll(`navigator.serviceWorker.getRegistration("${folder}")
+      .then((r) => !!r && !r.waiting && !!r.active && r.active.state === "activated")`), 60);
+    await send("Page.navigate", { url: app });
+    if (await shown("B copied, the app opened again") !== "B")
+      fail("version B did not take over when the app was opened again");
     const caches = await evaluate(send, "caches.keys()");
     console.log(`  update: version B runs with its own udjat.js and udjat.wasm; caches ${JSON.stringify(caches)}`);
     if (caches.length !== 1)
@@ -159,7 +175,7 @@ async function main() {
 
     // An update cut off halfway: C's udjat.js arrives, then the server stops.
     await server.stop();
-    server = await serve(versionC, port, "udjat.js");
+    server = await serve(versionC, port, { after: "udjat.js", hold: "udjat.wasm" }, folder);
     await reload();
     await shown("C served, cut off");
     await waitFor("the cut-off", () => server.requests.some((r) => r.endsWith("/udjat.js"))
@@ -185,13 +201,13 @@ async function main() {
   }
 
   if (firstVisits) {
-    server = await serve(site);
+    server = await serve(site, 0, undefined, folder);
     const start = server.sent();
     for (let i = 0; i < firstVisits; i++) {
       const pupil = new Browser();
       try {
         const send = await pupil.page();
-        await send("Page.navigate", { url: `http://127.0.0.1:${server.address().port}/udjat.html` });
+        await send("Page.navigate", { url: `http://127.0.0.1:${server.address().port}${folder}udjat.html` });
         await waitFor("the window", () => evaluate(send, "window.udjatShownAt"), 120);
         await waitFor("the offline copy", () => evaluate(send,
           "navigator.serviceWorker.ready.then((r) => !!r.active)"), 60);

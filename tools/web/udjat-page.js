@@ -4,8 +4,7 @@
 // Loads the program into the page: the module downloads with a progress bar
 // and compiles as it arrives, then Qt's runtime starts it in the canvas.
 // Where the browser has service workers (HTTPS or the loopback) a copy of
-// the folder is kept for use offline; a new version, once wholly copied,
-// takes over at the start of a visit, before anything of it is loaded.
+// the folder is kept for use offline (udjat-sw.js).
 "use strict";
 (() => {
   const { program, programBytes } = document.currentScript.dataset;
@@ -111,29 +110,12 @@
   }
 
   // The copy for offline use is made after the window shows, from what the
-  // browser has just downloaded: nothing is fetched twice.
+  // browser has just downloaded: nothing is fetched twice. Each visit then
+  // looks for a new version, which is copied while this one runs.
   function keepForOffline() {
     if ("serviceWorker" in navigator)
-      navigator.serviceWorker.register("udjat-sw.js").catch(() => {});
+      navigator.serviceWorker.register("udjat-sw.js").then((r) => r.update()).catch(() => {});
   }
 
-  // A version copied wholly while the last visit ran waits: it takes over
-  // now, and the page starts again from it.
-  async function newVersionFirst() {
-    if (!("serviceWorker" in navigator) || !navigator.serviceWorker.controller)
-      return false;
-    const registration = await navigator.serviceWorker.getRegistration();
-    if (!registration || !registration.waiting)
-      return false;
-    return new Promise((resolve) => {
-      navigator.serviceWorker.addEventListener("controllerchange", () => location.reload());
-      registration.waiting.postMessage("take-over");
-      // Should it not take over, this visit goes on with the version it has.
-      setTimeout(() => resolve(false), 5000);
-    });
-  }
-
-  newVersionFirst()
-    .then((restarting) => restarting || start())
-    .catch((error) => failed(error.message || String(error)));
+  start().catch((error) => failed(error.message || String(error)));
 })();
