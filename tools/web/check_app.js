@@ -200,6 +200,26 @@ async function main() {
     await server.stop().catch(() => {});
   }
 
+  // A download cut off: the page says so and tries again when asked.
+  server = await serve(site, 0, { after: "udjat.js", hold: "udjat.wasm" }, folder);
+  const pupil = new Browser();
+  try {
+    const send = await pupil.page();
+    const port = server.address().port;
+    const url = `http://127.0.0.1:${port}${folder}udjat.html`;
+    await send("Page.navigate", { url });
+    const said = await waitFor("the failure", () => evaluate(send,
+      `!document.getElementById("udjat-failed").hidden && document.getElementById("udjat-failed").textContent`)
+      .catch(() => false), 60);
+    server = await serve(site, port, undefined, folder);
+    await evaluate(send, `document.getElementById("udjat-retry").click()`);
+    await waitFor("the window after Опитай отново", () => evaluate(send, "window.udjatShownAt").catch(() => 0), 60);
+    console.log(`  a cut-off download: ${JSON.stringify(said.replace(/\s+/g, " ").trim())}; "Опитай отново" loads the window`);
+  } finally {
+    await pupil.close();
+    await server.stop();
+  }
+
   if (firstVisits) {
     server = await serve(site, 0, undefined, folder);
     const start = server.sent();
@@ -220,7 +240,7 @@ async function main() {
     await server.stop();
   }
   fs.rmSync(scratch, { recursive: true, force: true });
-  console.log("PASS: progress, installable, offline, update, cut-off update, nothing from elsewhere");
+  console.log("PASS: progress, installable, offline, update, cut-off update, nothing from elsewhere, try again");
 }
 
 main().catch((error) => fail(error.message));

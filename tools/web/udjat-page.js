@@ -28,10 +28,11 @@
   }
 
   function failed(why) {
+    console.error("udjat:", why);
     $("udjat-loading").hidden = true;
     $("udjat-stage").classList.remove("shown");
-    $("udjat-failed-text").textContent = `Програмата не можа да се зареди (${why}). `
-      + "Проверете връзката с интернет и опитайте отново.";
+    $("udjat-failed-text").textContent =
+      "Програмата не можа да се зареди. Проверете връзката с интернет и опитайте отново.";
     $("udjat-failed").hidden = false;
   }
   $("udjat-retry").addEventListener("click", () => location.reload());
