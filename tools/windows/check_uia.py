@@ -17,6 +17,8 @@ import sys
 import time
 import xml.etree.ElementTree as ET
 
+from check_release import wait_until
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 WINE = [os.path.join(HERE, "wine-run.sh")]
 TITLE = "История - амулет Уаджет"
@@ -60,16 +62,6 @@ def read(path):
             return f.read()
     except FileNotFoundError:
         return ""
-
-
-def wait_until(what, condition, timeout=60):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("timed out waiting for " + what)
 
 
 def main():
