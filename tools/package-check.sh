@@ -121,9 +121,16 @@ log "$suite's lintian on the .dsc and the .deb"
 in_root apt-get -qq -o APT::Install-Recommends=false install -y lintian >/dev/null
 cp "$out"/*.deb "$root/build/"
 as_builder sh -c "cd /build && lintian --pedantic --tag-display-limit 0 *.dsc *.deb" >"$out/lintian.log" 2>&1 || true
-report=$(grep -v ': initial-upload-closes-no-bugs' "$out/lintian.log" || true)
-[ -z "$report" ] || { echo "$report"; log "lintian has more to say than initial-upload-closes-no-bugs"; exit 1; }
-log "lintian --pedantic: $(grep -c . "$out/lintian.log") line(s), all initial-upload-closes-no-bugs"
+# Unstable's lintian also asks for what the same source cannot give Debian 12
+# (debhelper compat 14; no Priority or Rules-Requires-Root, whose defaults
+# changed after it) and for upstream metadata, which would name a public
+# repository and bug tracker the project does not have.
+allowed=initial-upload-closes-no-bugs
+[ "$suite" != sid ] || allowed+='|package-uses-old-debhelper-compat-version|redundant-priority-optional-field'
+[ "$suite" != sid ] || allowed+='|redundant-rules-requires-root-no-field|upstream-metadata-file-is-missing'
+report=$(grep -v -E ": ($allowed)( |$)" "$out/lintian.log" || true)
+[ -z "$report" ] || { echo "$report"; log "lintian has more to say than $allowed"; exit 1; }
+log "lintian --pedantic: $(grep -c . "$out/lintian.log") line(s), all of $allowed"
 
 autopkgtest_in() {  # chroot deb log
   autopkgtest --no-built-binaries "$2" "$dsc" -- chroot "$1" >"$3" 2>&1 \
