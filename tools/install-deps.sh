@@ -73,9 +73,6 @@ list=(
 )
 
 kinds=("${@:-run}")
-if [ "${1:-}" = --list ]; then
-  kinds=("$2")
-fi
 wanted=" ${kinds[*]} "
 case $wanted in *" test "* | *" windows "* | *" web "*) wanted+=" run " ;; esac
 case $wanted in *" windows-test "*) wanted+=" windows run " ;; esac

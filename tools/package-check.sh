@@ -71,6 +71,7 @@ mount_in() {  # mount arguments..., target last
   mounts+=("${!#}")
 }
 
+# A chroot of the suite, with the archive's index read.
 unpack() {  # folder
   mkdir "$1"
   tar -C "$1" -xf "$tarball"
@@ -80,6 +81,7 @@ unpack() {  # folder
   mount_in -t devpts -o newinstance,ptmxmode=0666 devpts "$1/dev/pts"
   mount_in -t tmpfs -o mode=1777 tmpfs "$1/tmp"
   cp /etc/resolv.conf "$1/etc/resolv.conf"
+  chroot "$1" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin apt-get -qq update
 }
 log "unpacking the chroot"
 unpack "$root"
@@ -92,7 +94,6 @@ log "installing the Build-Depends"
 mkdir -p "$root/build"
 cp build/deb/udjat_"${version%-*}".orig.tar.xz "$dsc" build/deb/udjat_"$version".debian.tar.xz "$root/build/"
 in_root useradd --create-home builder
-in_root apt-get -qq update
 in_root apt-get -qq -o APT::Install-Recommends=false build-dep -y "/build/$(basename "$dsc")" >/dev/null
 
 build() {  # folder DEB_BUILD_OPTIONS
@@ -143,7 +144,6 @@ autopkgtest_in "$root" "$out/udjat_${version}_amd64.deb" "$out/autopkgtest.log"
 if [ "$suite" = trixie ]; then
   log "the package built on bookworm, in a fresh trixie chroot"
   unpack "$work/upgraded"
-  chroot "$work/upgraded" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin apt-get -qq update
   autopkgtest_in "$work/upgraded" "$(ls "$upgraded_from"/udjat_*_amd64.deb)" "$out/autopkgtest-bookworm-deb.log"
 fi
 log "passed"

@@ -52,8 +52,10 @@ QString roleInWords(const QAccessibleInterface &control)
 // words. Focus on the page's own controls is spoken by the screen reader.
 void announceFocus(QWidget *now)
 {
-    QAccessibleInterface *control = now ? QAccessible::queryAccessibleInterface(now) : nullptr;
-    if (!control || pageMirrorHasFocus())
+    if (!now || pageMirrorHasFocus())
+        return;
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(now);
+    if (!control)
         return;
     const QString name = control->role() == QAccessible::CheckBox
         ? control->text(QAccessible::Description)

@@ -44,6 +44,22 @@ std::string text(const QString &s)
     return s.toStdString();
 }
 
+void setAttribute(val &element, const char *name, const QString &value)
+{
+    element.call<void>("setAttribute", std::string(name), text(value));
+}
+
+// The element at the widget's place in the window, which the page's canvas shows.
+void placeAt(val &element, const QRect &place)
+{
+    val style = element["style"];
+    const auto px = [](int n) { return text(QStringLiteral("%1px").arg(n)); };
+    style.set("left", px(place.x()));
+    style.set("top", px(place.y()));
+    style.set("width", px(place.width()));
+    style.set("height", px(place.height()));
+}
+
 // The element's tag for a widget's role; empty for what is not mirrored.
 std::string tagFor(QAccessible::Role role)
 {
@@ -85,12 +101,7 @@ val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
     const QString id = QStringLiteral("udjat-") + widget->objectName();
     val element = document().call<val>("createElement", tagFor(control.role()));
     element.set("id", text(id));
-    const QRect place(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-    val style = element["style"];
-    style.set("left", text(QStringLiteral("%1px").arg(place.x())));
-    style.set("top", text(QStringLiteral("%1px").arg(place.y())));
-    style.set("width", text(QStringLiteral("%1px").arg(place.width())));
-    style.set("height", text(QStringLiteral("%1px").arg(place.height())));
+    placeAt(element, QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()));
 
     const QString name = control.text(QAccessible::Name);
     const QString description = control.text(QAccessible::Description);
@@ -100,7 +111,7 @@ val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
         // Its name is its part and its fraction in words, whatever the caption.
         auto *box = static_cast<QCheckBox *>(widget);
         element.set("type", std::string("checkbox"));
-        element.call<void>("setAttribute", std::string("aria-label"), text(description));
+        setAttribute(element, "aria-label", description);
         // The property, not the attribute: the attribute stops counting once clicked.
         element.set("checked", box->isChecked());
         QObject::connect(box, CheckStateChanged, box, [element, box]() mutable { element.set("checked", box->isChecked()); });
@@ -110,20 +121,20 @@ val mirror(QWidget &window, QWidget *widget, QAccessibleInterface &control)
     case QAccessible::Button:
         element.set("type", std::string("button"));
         element.set("textContent", text(name));
-        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        setAttribute(element, "aria-description", description);
         element.call<void>("addEventListener", std::string("click"), handler("udjatClickFromPage", id));
         break;
     case QAccessible::Graphic:
-        element.call<void>("setAttribute", std::string("role"), std::string("img"));
-        element.call<void>("setAttribute", std::string("aria-label"), text(name));
-        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        setAttribute(element, "role", QStringLiteral("img"));
+        setAttribute(element, "aria-label", name);
+        setAttribute(element, "aria-description", description);
         element.set("tabIndex", 0);
         break;
     case QAccessible::EditableText: {
         auto *report = qobject_cast<QPlainTextEdit *>(widget);
         element.set("readOnly", true);
-        element.call<void>("setAttribute", std::string("aria-label"), text(name));
-        element.call<void>("setAttribute", std::string("aria-description"), text(description));
+        setAttribute(element, "aria-label", name);
+        setAttribute(element, "aria-description", description);
         if (report) {
             element.set("value", text(report->toPlainText()));
             QObject::connect(report, &QPlainTextEdit::textChanged, report,
