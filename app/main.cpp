@@ -12,6 +12,12 @@
 #include "browser.h"
 #endif
 
+// Where Qt's catalogues are: a static build carries them as a resource;
+// empty is Qt's own translations folder.
+#ifndef UDJAT_QT_TEXTS
+#define UDJAT_QT_TEXTS ""
+#endif
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -25,7 +31,7 @@ int main(int argc, char *argv[])
     MainForm window;
     showInBrowser(window);
 #else
-    useBulgarianThroughout();
+    useBulgarianThroughout(QStringLiteral(UDJAT_QT_TEXTS));
     MainForm window;
     window.show();
 #endif

@@ -6,6 +6,32 @@
 # folder, and builds a configured Qt module with a line of progress now and
 # then. Needs $jobs and a log function.
 
+# What udjat and its tests never use, left out of both Qts with Qt's own
+# configure features; every one is guarded in Qt's sources. Kept: the report
+# box with its context menu, scroll bar and wheel, focus frames,
+# accessibility, high-DPI, SVG, the Fusion and Windows styles.
+qt_unused_features=(
+  # widgets and dialogs the window does not have
+  itemviews calendarwidget commandlinkbutton datetimeedit dial dockwidget
+  fontcombobox groupbox buttongroup formlayout keysequenceedit lcdnumber
+  lineedit mainwindow mdiarea menubar progressbar radiobutton rubberband
+  sizegrip slider spinbox splashscreen splitter stackedwidget statusbar
+  statustip syntaxhighlighter tabbar tabwidget textbrowser toolbar toolbox
+  toolbutton graphicsview graphicseffect scroller undoview style-stylesheet
+  colordialog errormessage filedialog fontdialog inputdialog messagebox
+  dialogbuttonbox progressdialog wizard
+  # models no view shows
+  standarditemmodel filesystemmodel sortfilterproxymodel identityproxymodel
+  stringlistmodel transposeproxymodel concatenatetablesproxymodel
+  # documents and images it neither reads nor writes
+  textodfwriter textmarkdownreader textmarkdownwriter pdf picture movie
+  imageformat_ppm imageformat_xbm
+  # desktop services it does not ask for
+  sessionmanager systemtrayicon whatsthis undocommand undostack undogroup
+  mimetype sharedmemory systemsemaphore filesystemwatcher
+)
+qt_unused_features=("${qt_unused_features[@]/#/-no-feature-}")
+
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
 qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
 qt_sources_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -104,8 +130,9 @@ build_qtbase() {  # label configure-options...
   build_qt_module "$label"
 }
 
-# qtsvg on top of the qtbase in $prefix; then the prefix is marked complete
-# and the sources go.
+# qtsvg on top of the qtbase in $prefix; then which object files carry which
+# third-party code is kept beside that Qt, the prefix is marked complete and
+# the sources go.
 build_qtsvg_and_finish() {  # label
   log "building qtsvg"
   mkdir -p "$work/qtsvg-build"
@@ -113,6 +140,8 @@ build_qtsvg_and_finish() {  # label
   "$prefix/bin/qt-configure-module" "$work/qtsvg" >configure.log 2>&1 \
     || { tail -40 configure.log >&2; exit 1; }
   build_qt_module "$1"
+  python3 "$qt_sources_dir/third_party.py" record "$work" "$prefix"
+  cp "$work/qtbase-build/config.summary" "$prefix/share/udjat/"
   touch "$prefix/.complete"
   rm -rf "$work"
 }

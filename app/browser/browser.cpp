@@ -69,7 +69,7 @@ void prepareForBrowser()
 {
     QFontDatabase::addApplicationFont(QStringLiteral(":/udjat/fonts/LiberationSerif-Regular.ttf"));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    useBulgarianThroughout(QStringLiteral(":/udjat/translations"));
+    useBulgarianThroughout(QStringLiteral(UDJAT_QT_TEXTS));
 
     Announcer::setEcho(toLiveRegion);
     QObject::connect(qApp, &QApplication::focusChanged, qApp,

@@ -16,7 +16,7 @@ jobs=${JOBS:-$(nproc)}
 log() { echo "[qt-web $(date +%H:%M:%S)] $*" >&2; }
 source "$here/../qt-sources.sh"
 
-use_cached_qt_or_start wasm "$0" "$here/../qt-sources.sh" "$here/emsdk-env.sh"
+use_cached_qt_or_start wasm "$0" "$here/../qt-sources.sh" "$here/../third_party.py" "$here/emsdk-env.sh"
 source "$here/emsdk-env.sh"
 
 fetch_qt_sources
@@ -28,8 +28,8 @@ build_qtbase qt-web \
   -nomake examples -nomake tests \
   -no-feature-thread -no-dbus -no-icu \
   -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml \
-  -no-feature-printsupport -no-feature-pdf -no-feature-movie \
-  -no-gif -no-ico -no-libjpeg \
+  -no-feature-printsupport \
+  -no-gif -no-ico -no-libjpeg "${qt_unused_features[@]}" \
   -- \
   -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

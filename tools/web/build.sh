@@ -32,8 +32,9 @@ for size in 192 512; do
   XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen build/release/bin/render_svg assets/icon.svg $size build/web/udjat-$size.png
 done
 rm -rf "$runtime"
-# The licences of what the folder holds: udjat's, and the serif face's (SIL OFL).
-cp LICENSES/GPL-3.0-or-later.txt build/web/LICENSE.txt
+# The licences of what the folder holds: udjat's, Qt's, the third-party code's
+# that the link took in, and the serif face's (SIL OFL).
+cp build/web-build/LICENSE.txt build/web-build/LGPL-3.0.txt build/web-build/THIRD-PARTY-NOTICES.txt build/web/
 cp /usr/share/doc/fonts-liberation2/copyright build/web/LICENSE-fonts.txt
 # The offline copy, named by a hash of the files.
 hash=$(bash tools/web/offline-copy.sh build/web)

@@ -26,6 +26,7 @@ endforeach()
 
 qt_add_executable(udjat-floor ${PROJECT_SOURCE_DIR}/bench/floor.cpp)
 target_link_libraries(udjat-floor PRIVATE Qt6::Widgets)
+udjat_static_plugins(TARGETS udjat-floor)
 
 foreach(suite tst_eye_parts tst_sum_report)
     qt_add_executable(${suite} ${PROJECT_SOURCE_DIR}/tests/${suite}.cpp)

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds Qt for 64-bit Windows from Debian's own Qt sources, once per machine:
-# only the modules and plugins udjat loads, cross-compiled with mingw-w64 and
+# static, so that udjat.exe carries Qt and its plugins inside it, with only
+# the modules and features udjat uses, cross-compiled with mingw-w64 and
 # Debian's host Qt for moc, rcc and uic. Prints the install prefix on its last
 # line. The prefix is keyed by a hash of this recipe, so a changed recipe
 # builds anew and an unchanged one costs nothing.
@@ -17,19 +18,20 @@ jobs=${JOBS:-$(nproc)}
 log() { echo "[qt-windows $(date +%H:%M:%S)] $*" >&2; }
 source "$here/../qt-sources.sh"
 
-use_cached_qt_or_start mingw64 "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh"
+use_cached_qt_or_start mingw64 "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh" "$here/../third_party.py"
 fetch_qt_sources
 
 # FreeType (Qt's bundled copy) only because the offscreen platform, which the
 # tests run on, needs it; the program itself draws text with DirectWrite.
 build_qtbase qt-windows \
   -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
-  -qt-host-path /usr -release -shared -strip -nomake examples -nomake tests \
+  -qt-host-path /usr -release -static -static-runtime -nomake examples -nomake tests \
   -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config \
   -no-feature-tabletevent -no-feature-direct2d1_1 \
   -no-feature-network -no-feature-sql -no-feature-printsupport \
   -no-feature-concurrent -no-feature-xml \
-  -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-harfbuzz -qt-doubleconversion -qt-freetype \
+  -no-gif -no-ico -no-libjpeg "${qt_unused_features[@]}" \
+  -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-doubleconversion -qt-freetype \
   -- \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -10,14 +10,13 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-deps.sh windows
 qt=$(bash tools/windows/build-qt.sh | tail -n1)
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
 
 cmake -S . -B build/windows -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/tools/windows/mingw64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DUDJAT_SESSION_TESTS=OFF \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows/wine-run.sh;--dlls;$qt/bin:$runtime:/usr/x86_64-w64-mingw32/lib" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tools/windows/wine-run.sh" \
     >/dev/null
 cmake --build build/windows
 cmake --build build/windows --target windows-release

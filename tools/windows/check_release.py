@@ -2,7 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The udjat developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the Windows release under Wine, as a school's IT admin would use it:
-the version resource read back with exiftool; the portable folder run from
+the zip, the portable folder and the two installers small, the program one
+file that needs no DLL beside it, with its licence texts; the version
+resource read back with exiftool; the portable folder run from
 another folder; the installer run silently, the installed program started,
 the uninstaller run silently and nothing left behind. Saves a screenshot of
 the window as it opens to SCREENSHOT.
@@ -15,6 +17,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 import zlib
 
 from Xlib import X, display
@@ -23,6 +26,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 WINE = [os.path.join(HERE, "wine-run.sh")]
 TITLE = "История - амулет Уаджет"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\udjat"
+# What the portable folder and its zip hold, and the most each download may weigh.
+SHIPPED = ["LGPL-3.0.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "udjat.exe"]
+DOWNLOADS = {"{}.zip": 6 << 20, "{}-setup.exe": 6 << 20, "{}.msi": 6 << 20}
+# DLLs that Windows does not have, which a copy of udjat.exe would need beside it.
+NOT_WINDOWS = ("qt6", "libstdc++", "libgcc", "libwinpthread")
 
 
 def fail(message):
@@ -86,10 +94,32 @@ def run_and_look(exe, screenshot=None):
     return geometry
 
 
+def check_one_file(build, name):
+    portable = os.path.join(build, name)
+    for pattern, limit in DOWNLOADS.items():
+        size = os.path.getsize(os.path.join(build, pattern.format(name)))
+        print(f"  {pattern.format(name)}: {size} bytes ({size / 1048576:.2f} MiB)")
+        if size > limit:
+            fail(f"{pattern.format(name)} is over {limit >> 20} MiB")
+    folder = sorted(os.path.relpath(os.path.join(d, f), portable) for d, _, files in os.walk(portable) for f in files)
+    with zipfile.ZipFile(os.path.join(build, name + ".zip")) as z:
+        zipped = sorted(os.path.relpath(n, name) for n in z.namelist() if not n.endswith("/"))
+    if folder != SHIPPED or zipped != SHIPPED:
+        fail(f"the portable folder holds {folder} and the zip {zipped}, not {SHIPPED}")
+    dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", os.path.join(portable, "udjat.exe")],
+                          capture_output=True, text=True, check=True).stdout
+    imports = [line.split(":", 1)[1].strip() for line in dump.splitlines() if "DLL Name:" in line]
+    needed = [dll for dll in imports if dll.lower().startswith(NOT_WINDOWS)]
+    if needed:
+        fail(f"udjat.exe needs {needed} beside it")
+    print(f"  portable: {', '.join(folder)}; udjat.exe imports only Windows' {', '.join(sorted(imports))}")
+
+
 def main():
     build, version, screenshot = sys.argv[1:4]
     name = f"udjat-{version}-win64"
     portable = os.path.join(build, name)
+    check_one_file(build, name)
 
     # The version resource, as Windows' file properties show it.
     fields = ["FileVersion", "ProductVersion", "ProductName", "FileVersionNumber"]
@@ -131,7 +161,7 @@ def main():
     left = [p for p in (installed, shortcut) if os.path.exists(p)]
     if left or wine("reg", "query", UNINSTALL_KEY, check=False).returncode == 0:
         fail(f"the uninstaller left {left or UNINSTALL_KEY}")
-    print("PASS: version resource, portable folder, silent install and uninstall")
+    print("PASS: one small file, version resource, portable folder, silent install and uninstall")
 
 
 if __name__ == "__main__":

@@ -6,15 +6,9 @@
 # 64-bit Wine prefix (build/windows/wine unless WINEPREFIX says otherwise),
 # made on first use. Wine's own fonts and Liberation's are copied in, since
 # Debian's Wine does not find them, and Liberation Serif stands in for Times
-# New Roman as on Linux. --dlls names the folders of the DLLs to load.
-# usage: wine-run.sh [--dlls DIR:DIR...] PROGRAM.exe [ARGS...]
+# New Roman as on Linux.
+# usage: wine-run.sh PROGRAM.exe [ARGS...]
 set -euo pipefail
-if [ "${1:-}" = --dlls ]; then
-    IFS=: read -r -a dirs <<<"$2"
-    WINEPATH=$(printf 'Z:%s;' "${dirs[@]}")
-    export WINEPATH
-    shift 2
-fi
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/../../build/windows/wine}
 export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
