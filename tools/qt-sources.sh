@@ -6,31 +6,55 @@
 # folder, and builds a configured Qt module with a line of progress now and
 # then. Needs $jobs and a log function.
 
-# What udjat and its tests never use, left out of both Qts with Qt's own
-# configure features; every one is guarded in Qt's sources. Kept: the report
-# box with its context menu, scroll bar and wheel, focus frames,
-# accessibility, high-DPI, SVG, the Fusion and Windows styles.
+# What udjat and its tests never use, left out with Qt's own configure
+# features; configure then turns off what depends on them.
 qt_unused_features=(
   # widgets and dialogs the window does not have
-  itemviews calendarwidget commandlinkbutton datetimeedit dial dockwidget
-  fontcombobox groupbox buttongroup formlayout keysequenceedit lcdnumber
-  lineedit mainwindow mdiarea menubar progressbar radiobutton rubberband
-  sizegrip slider spinbox splashscreen splitter stackedwidget statusbar
-  statustip syntaxhighlighter tabbar tabwidget textbrowser toolbar toolbox
-  toolbutton graphicsview graphicseffect scroller undoview style-stylesheet
-  colordialog errormessage filedialog fontdialog inputdialog messagebox
-  dialogbuttonbox progressdialog wizard
+  calendarwidget columnview combobox commandlinkbutton completer
+  datawidgetmapper datetimeedit dial dockwidget fontcombobox formlayout
+  graphicseffect graphicsview keysequenceedit lcdnumber lineedit listview
+  listwidget mdiarea progressbar radiobutton rubberband scroller sizegrip
+  spinbox splashscreen splitter stackedwidget statusbar statustip
+  style-stylesheet syntaxhighlighter tableview tablewidget tabbar tabwidget
+  textbrowser toolbox treeview treewidget undoview
+  colordialog errormessage filedialog fontdialog inputdialog progressdialog
+  wizard
   # models no view shows
   standarditemmodel filesystemmodel sortfilterproxymodel identityproxymodel
   stringlistmodel transposeproxymodel concatenatetablesproxymodel
   # documents and images it neither reads nor writes
   textodfwriter textmarkdownreader textmarkdownwriter pdf picture movie
-  imageformat_ppm imageformat_xbm
+  imageformat_ppm imageformat_xbm mimetype-database
   # desktop services it does not ask for
   sessionmanager systemtrayicon whatsthis undocommand undostack undogroup
-  mimetype sharedmemory systemsemaphore filesystemwatcher
+  sharedmemory systemsemaphore filesystemwatcher
 )
-qt_unused_features=("${qt_unused_features[@]/#/-no-feature-}")
+
+# What stays, checked once configure has run, before the long build: what the
+# program cannot do without (the report box with its context menu, scroll bar
+# and wheel, focus frames, accessibility, high-DPI, SVG, the Fusion and
+# Windows styles, with what they are built on); and what Qt compiles
+# unguarded whatever the configuration: item views (the styles' private
+# header), button groups (every button), message boxes and their button box
+# (accessibility), the main window, menu bar, tool bar and tool button
+# (compatibility code), MIME types (the browser's drag and drop).
+qt_needed_features=(
+  widgets label checkbox pushbutton textedit scrollbar scrollarea slider
+  wheelevent menu contextmenu action shortcut clipboard tooltip accessibility
+  highdpiscaling style_fusion style_windows cssparser imageformat_png
+  translation settings commandlineparser
+  itemviews buttongroup groupbox messagebox dialogbuttonbox mainwindow menubar
+  toolbar toolbutton mimetype
+)
+
+# The configure options that leave them out, but those named.
+qt_feature_options() {  # kept-feature...
+  local feature kept
+  for feature in "${qt_unused_features[@]}"; do
+    for kept in "$@"; do [ "$feature" = "$kept" ] && continue 2; done
+    echo "-no-feature-$feature"
+  done
+}
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
 qtsvg_sha256=b7f5c33044bc14926e9d7f3de46591e84ea943bb937592a5258fdfbd7f392cc6
@@ -108,11 +132,12 @@ qtsvg_tarball() {
 
 # Builds and installs the module configured in the current folder, showing
 # one of ninja's [n/total] lines in fifty; the compiler's chatter goes to
-# build.log, shown when a step fails.
+# build.log. A failed step does not stop the others, so that one build shows
+# every error, which are then shown.
 build_qt_module() {  # label
-  cmake --build . --parallel "$jobs" 2>&1 | tee build.log \
+  cmake --build . --parallel "$jobs" -- -k 0 2>&1 | tee build.log \
     | awk -v label="$1" '/^\[[0-9]+\/[0-9]+\]/ { if (++n % 50 == 0) { print "[" label " " strftime("%H:%M:%S") "] " $1; fflush() } }' >&2 \
-    || { tail -40 build.log >&2; exit 1; }
+    || { grep -A4 'error:' build.log | head -80 >&2; exit 1; }
   cmake --install . >/dev/null
 }
 
@@ -126,6 +151,11 @@ build_qtbase() {  # label configure-options...
   cd "$work/qtbase-build"
   "$work/qtbase/configure" -prefix "$prefix" "$@" >configure.log 2>&1 \
     || { tail -40 configure.log >&2; exit 1; }
+  local feature
+  for feature in "${qt_needed_features[@]}"; do
+    grep -q "^QT_FEATURE_$feature:INTERNAL=ON" CMakeCache.txt \
+      || { log "configured without $feature, which udjat needs"; exit 1; }
+  done
   log "building qtbase"
   build_qt_module "$label"
 }

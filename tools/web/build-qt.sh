@@ -21,15 +21,17 @@ source "$here/emsdk-env.sh"
 
 fetch_qt_sources
 
-# OpenGL stays: the WebAssembly backing store draws through WebGL. Qt Test
-# stays too: the core suites run in the browser's own number model.
+# OpenGL stays: the WebAssembly backing store draws through WebGL; the
+# file system model stays with it, as the OpenGL widgets' header includes its
+# header unguarded. Qt Test stays too: the core suites run in the browser's
+# own number model.
 build_qtbase qt-web \
   -xplatform wasm-emscripten -qt-host-path /usr -release -static -optimize-size \
   -nomake examples -nomake tests \
   -no-feature-thread -no-dbus -no-icu \
   -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml \
   -no-feature-printsupport \
-  -no-gif -no-ico -no-libjpeg "${qt_unused_features[@]}" \
+  -no-gif -no-ico -no-libjpeg $(qt_feature_options filesystemmodel) \
   -- \
   -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

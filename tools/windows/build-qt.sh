@@ -21,6 +21,11 @@ source "$here/../qt-sources.sh"
 use_cached_qt_or_start mingw64 "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh" "$here/../third_party.py"
 fetch_qt_sources
 
+# The Windows style's private header includes the input dialog's and radio
+# button's unguarded: they stay, with what the input dialog is built of.
+windows_style_needs=(inputdialog combobox lineedit listview standarditemmodel spinbox
+                     stackedwidget radiobutton)
+qt_needed_features+=("${windows_style_needs[@]}" style_windowsvista)
 # FreeType (Qt's bundled copy) only because the offscreen platform, which the
 # tests run on, needs it; the program itself draws text with DirectWrite.
 build_qtbase qt-windows \
@@ -30,7 +35,7 @@ build_qtbase qt-windows \
   -no-feature-tabletevent -no-feature-direct2d1_1 \
   -no-feature-network -no-feature-sql -no-feature-printsupport \
   -no-feature-concurrent -no-feature-xml \
-  -no-gif -no-ico -no-libjpeg "${qt_unused_features[@]}" \
+  -no-gif -no-ico -no-libjpeg $(qt_feature_options "${windows_style_needs[@]}") \
   -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-doubleconversion -qt-freetype \
   -- \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
