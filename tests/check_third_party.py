@@ -37,6 +37,7 @@ CASES = [
      1, ['ZLIB TEXT'], None),
     ('Qt code of its own carries no extra notice', f'{QT}/lib/libQt6Core.a(qstring.cpp.obj)\n', 0, [], None),
     ('the program\'s own libraries', 'window/libwindow.a(main_form.cpp.obj)\n', 0, [], None),
+    ('the program\'s own objects', ' 5 5 1  assets/CMakeFiles/a.dir/./.rcc/qrc_udjat_assets.cpp.o:(.data)\n', 0, [], None),
     ('a component with neither text nor copyright', f'{QT}/lib/libQt6Gui.a(bare.c.o)\n', 0, [], 'bare'),
     ('an archive from nowhere known', '/opt/vendor/libshiny.a(shiny.o)\n', 0, [], '/opt/vendor/libshiny.a'),
 ]

@@ -83,6 +83,20 @@ def ninja_deps(build_dir):
     return deps
 
 
+def resource_inputs(build_dir):
+    """The files each generated resource source was made from, as its .qrc
+    lists them: ninja keeps no record of those."""
+    found = {}
+    for top, _, files in os.walk(build_dir):
+        if os.path.basename(top) != '.rcc':
+            continue
+        for name in files:
+            if name.endswith('.qrc'):
+                listed = re.findall(r'<file[^>]*>([^<]+)</file>', read(os.path.join(top, name)))
+                found[os.path.join(top, 'qrc_' + name[:-4] + '.cpp')] = [os.path.normpath(f) for f in listed]
+    return found
+
+
 def record(work, prefix):
     components, scopes = {}, []
     for tree in ('qtbase', 'qtsvg'):
@@ -92,6 +106,7 @@ def record(work, prefix):
     deps = {}
     for tree in ('qtbase', 'qtsvg'):
         deps.update(ninja_deps(os.path.join(work, tree + '-build')))
+        deps.update(resource_inputs(os.path.join(work, tree + '-build')))
 
     def sources(target, seen):
         # A generated source (a resource, say) brings what it was made from.
@@ -121,7 +136,7 @@ def linked_members(map_text):
     static Qt's resources and plugin initialisers are such files."""
     pairs = set(re.findall(r'([^\s()]+\.a)\(([^()\s]+)\)', map_text))
     pairs |= {(a, m) for a, m in re.findall(r'\(([^\s()]+\.a)\)([^\s()]+)', map_text)}
-    pairs |= {(o, os.path.basename(o)) for o in re.findall(r'(?<![(\w])(/[^\s():]+\.(?:o|obj))(?=[\s:]|$)', map_text, re.M)}
+    pairs |= {(o, os.path.basename(o)) for o in re.findall(r'(?:^|(?<=\s))(/[^\s():]+\.(?:o|obj))(?=[\s:]|$)', map_text, re.M)}
     return pairs
 
 

@@ -21,10 +21,11 @@ source "$here/../qt-sources.sh"
 use_cached_qt_or_start mingw64 "$0" "$here/mingw64.cmake" "$here/../qt-sources.sh" "$here/../third_party.py"
 fetch_qt_sources
 
-# The Windows style's private header includes the input dialog's and radio
-# button's unguarded: they stay, with what the input dialog is built of.
+# The Windows style uses the input dialog, radio button, table and tree views
+# and tab bar and widget unguarded: they stay, with what the input dialog is
+# built of.
 windows_style_needs=(inputdialog combobox lineedit listview standarditemmodel spinbox
-                     stackedwidget radiobutton)
+                     stackedwidget radiobutton tableview treeview tabbar tabwidget)
 qt_needed_features+=("${windows_style_needs[@]}" style_windowsvista)
 # FreeType (Qt's bundled copy) only because the offscreen platform, which the
 # tests run on, needs it; the program itself draws text with DirectWrite.
