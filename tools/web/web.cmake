@@ -24,12 +24,10 @@ foreach(page udjat udjat-floor)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/page.html.in ${CMAKE_BINARY_DIR}/site/${page}.html @ONLY)
 endforeach()
 
-# Not linked: Qt's fallback faces (DejaVu Sans and Mono, Vera: 1 MB, 0.56 MB
-# gzipped), as every text the window and its menu show is in the bundled
-# Liberation Serif, which covers them; and Qt's standard icons (0.35 MB), as
-# the window shows none. The floor carries the same face.
-set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1 Qt6::Widgets_resources_1
-             PROPERTY IMPORTED_OBJECTS_RELEASE "")
+# Qt's fallback faces (DejaVu Sans and Mono, Vera: 1 MB, 0.56 MB gzipped)
+# are not linked: every text the window and its menu show is in the bundled
+# Liberation Serif, which covers it. The floor carries the same face.
+set_property(TARGET Qt6::QWasmIntegrationPlugin_resources_1 PROPERTY IMPORTED_OBJECTS_RELEASE "")
 
 qt_add_executable(udjat-floor ${PROJECT_SOURCE_DIR}/bench/floor.cpp)
 target_link_libraries(udjat-floor PRIVATE Qt6::Widgets)
