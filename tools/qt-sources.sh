@@ -171,7 +171,6 @@ build_qtsvg_and_finish() {  # label
     || { tail -40 configure.log >&2; exit 1; }
   build_qt_module "$1"
   python3 "$qt_sources_dir/third_party.py" record "$work" "$prefix"
-  cp "$work/qtbase-build/config.summary" "$prefix/share/udjat/"
   touch "$prefix/.complete"
   rm -rf "$work"
 }

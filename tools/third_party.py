@@ -98,13 +98,11 @@ def resource_inputs(build_dir):
 
 
 def record(work, prefix):
-    components, scopes = {}, []
+    components, scopes, deps = {}, [], {}
     for tree in ('qtbase', 'qtsvg'):
         for cid, notice, scope in attributions(os.path.join(work, tree, 'src')):
             components[cid] = notice
             scopes += [(path, cid) for path in scope]
-    deps = {}
-    for tree in ('qtbase', 'qtsvg'):
         deps.update(ninja_deps(os.path.join(work, tree + '-build')))
         deps.update(resource_inputs(os.path.join(work, tree + '-build')))
 
