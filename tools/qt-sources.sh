@@ -27,7 +27,11 @@ qt_unused_features=(
   imageformat_ppm imageformat_xbm mimetype-database
   # desktop services it does not ask for
   sessionmanager systemtrayicon whatsthis undocommand undostack undogroup
-  sharedmemory systemsemaphore filesystemwatcher
+  sharedmemory systemsemaphore filesystemwatcher mimetype
+  # touch gestures, calendars and time zones other than the local one, and
+  # painting code for pixel formats deeper than 8 bits a channel
+  gestures jalalicalendar hijricalendar islamiccivilcalendar timezone
+  datetimeparser raster-64bit raster-fp sha3-fast
 )
 
 # What stays, checked once configure has run, before the long build: what the
@@ -37,14 +41,14 @@ qt_unused_features=(
 # unguarded whatever the configuration: item views (the styles' private
 # header), button groups (every button), message boxes and their button box
 # (accessibility), the main window, menu bar, tool bar and tool button
-# (compatibility code), MIME types (the browser's drag and drop).
+# (compatibility code).
 qt_needed_features=(
   widgets label checkbox pushbutton textedit scrollbar scrollarea slider
   wheelevent menu contextmenu action shortcut clipboard tooltip accessibility
   highdpiscaling style_fusion style_windows cssparser imageformat_png
   translation settings commandlineparser
   itemviews buttongroup groupbox messagebox dialogbuttonbox mainwindow menubar
-  toolbar toolbutton mimetype
+  toolbar toolbutton
 )
 
 # The configure options that leave them out, but those named.

@@ -20,10 +20,12 @@ use_cached_qt_or_start wasm "$0" "$here/../qt-sources.sh" "$here/../third_party.
 source "$here/emsdk-env.sh"
 
 fetch_qt_sources
+qt_needed_features+=(mimetype)
 
 # OpenGL stays: the WebAssembly backing store draws through WebGL; the
 # file system model stays with it, as the OpenGL widgets' header includes its
-# header unguarded. Qt Test stays too: the core suites run in the browser's
+# header unguarded; MIME types stay for the browser's drag and drop, which
+# uses them unguarded. Qt Test stays too: the core suites run in the browser's
 # own number model.
 build_qtbase qt-web \
   -xplatform wasm-emscripten -qt-host-path /usr -release -static -optimize-size \
@@ -31,7 +33,7 @@ build_qtbase qt-web \
   -no-feature-thread -no-dbus -no-icu \
   -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml \
   -no-feature-printsupport \
-  -no-gif -no-ico -no-libjpeg $(qt_feature_options filesystemmodel) \
+  -no-gif -no-ico -no-libjpeg $(qt_feature_options filesystemmodel mimetype) \
   -- \
   -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -31,7 +31,7 @@ qt_needed_features+=("${windows_style_needs[@]}" style_windowsvista)
 # tests run on, needs it; the program itself draws text with DirectWrite.
 build_qtbase qt-windows \
   -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
-  -qt-host-path /usr -release -static -static-runtime -nomake examples -nomake tests \
+  -qt-host-path /usr -release -static -static-runtime -optimize-size -nomake examples -nomake tests \
   -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config \
   -no-feature-tabletevent -no-feature-direct2d1_1 \
   -no-feature-network -no-feature-sql -no-feature-printsupport \

@@ -27,10 +27,9 @@ WINE = [os.path.join(HERE, "wine-run.sh")]
 TITLE = "История - амулет Уаджет"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\udjat"
 # What the portable folder and its zip hold, and the most each download may
-# weigh: today's sizes with a little room, so that Qt's DLLs or an untrimmed
-# Qt coming back fails; the aim is 6 MiB for all three.
+# weigh, so that Qt's DLLs or an untrimmed Qt coming back fails.
 SHIPPED = ["LGPL-3.0.txt", "LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "udjat.exe"]
-DOWNLOADS = {"{}.zip": 8 << 20, "{}-setup.exe": 6 << 20, "{}.msi": 8 << 20}
+DOWNLOADS = {"{}.zip": 6 << 20, "{}-setup.exe": 6 << 20, "{}.msi": 6 << 20}
 # DLLs that Windows does not have, which a copy of udjat.exe would need beside it.
 NOT_WINDOWS = ("qt6", "libstdc++", "libgcc", "libwinpthread")
 
